@@ -1,0 +1,43 @@
+#pragma once
+
+// The bet types offered for each number of selections, in "Bet" list order,
+// and the lines each one is settled as, in canonical order. One table serves
+// all three settlement modes.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace quorvel {
+
+enum class LineKind : std::uint8_t {
+    Single,       // legs[0]
+    Multiple,     // legs[0..legCount), ascending, 2 to 6 legs
+    StakesAbout,  // legs[0] → legs[1]: a single on the first, any to come onto the second
+};
+
+struct BetLine {
+    LineKind kind;
+    std::uint8_t legCount;
+    std::array<std::uint8_t, 6> legs;  // leg numbers 1..6 (row order)
+};
+
+struct BetType {
+    const char* text;  // the "Bet" list entry
+    std::span<const BetLine> lines;
+};
+
+// The entries for `selectionCount` selections in list order; empty outside 1..6.
+std::span<const BetType> betTypes(int selectionCount);
+
+// The entry selected when the list is filled for that count; -1 outside 1..6.
+int defaultBetIndex(int selectionCount);
+
+// The bet settled for (selectionCount, betIndex), or nullptr when that pair has
+// no lines. With one selection every index means the single.
+const BetType* findBetType(int selectionCount, int betIndex);
+
+// 4, 5 or 6 for "Lucky 15", "Lucky 31" and "Lucky 63"; 0 for every other pair.
+int luckySelections(int selectionCount, int betIndex);
+
+}  // namespace quorvel

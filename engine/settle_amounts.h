@@ -1,0 +1,39 @@
+#pragma once
+
+// The arithmetic of a settlement as the window shows it: from the slip to the
+// number of bets and the texts of "Total stake" and "Returns".
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "engine/app_state.h"
+#include "engine/bet_slip.h"
+#include "engine/settlement.h"
+
+namespace quorvel {
+
+// Holds the longest amount the engine can produce ("£" and about 30 digits).
+inline constexpr std::size_t kAmountTextSize = 48;
+
+struct SettlementDisplay {
+    int numberOfBets;
+    std::array<char, kAmountTextSize> totalStake;  // "£%.2f", Windows-1252, terminated
+    std::array<char, kAmountTextSize> returns;
+};
+
+// taxRatePercent × 0.01 + 1.0
+double taxFactorFor(int taxRatePercent);
+
+// Settles `slip` with the preferences and the taxPaid flag of `app`; the tax
+// factor is computed from app.taxRatePercent. A negative unit stake settles as 0.
+// Allocates nothing.
+SettlementDisplay settleAmounts(const AppState& app, const BetSlip& slip,
+                                const SettlementObserver* observer = nullptr);
+
+// C-style decimal reading of a typed number: leading white space, an optional
+// sign, digits up to the first non-digit; no digits gives 0. Saturates instead
+// of overflowing.
+int decimalValue(std::string_view text);
+
+}  // namespace quorvel
