@@ -53,10 +53,17 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
         if (word == "odds-on") {
             leg.oddsOn = true;
         } else if (word.starts_with("rule4=")) {
-            const std::string_view value = word.substr(6);
+            std::string value(word.substr(6));
             std::int64_t pence = 0;
-            const Problem problem = parseInteger(value, pence) ? readRule4Pence(pence, leg.rule4)
-                                                               : readRule4Text(value, leg.rule4);
+            const bool isPence = parseInteger(value, pence);
+            // A text of the list spans three words: "rule4=10p per £".
+            if (std::string_view after = rest; !isPence && nextWord(after) == "per") {
+                value += " per ";
+                value += nextWord(after);
+                rest = after;
+            }
+            const Problem problem =
+                isPence ? readRule4Pence(pence, leg.rule4) : readRule4Text(value, leg.rule4);
             if (Failure f = problemAt(problem, legField(number, "rule4"))) {
                 return f;
             }

@@ -337,6 +337,33 @@ Failure readSlip(od::object& root, SlipDraft& draft) {
     return {};
 }
 
+// A line holding a lone value is a valid JSON text that is no slip; anything else is broken.
+error_code checkScalarDocument(od::document& document, od::json_type type) {
+    switch (type) {
+        case od::json_type::string: {
+            std::string_view text;
+            return document.get_string().get(text);
+        }
+        case od::json_type::number: {
+            double number = 0.0;
+            return document.get_double().get(number);
+        }
+        case od::json_type::boolean: {
+            bool boolean = false;
+            return document.get_bool().get(boolean);
+        }
+        case od::json_type::null: {
+            bool isNull = false;
+            const error_code e = document.is_null().get(isNull);
+            return e != simdjson::SUCCESS || isNull ? e : simdjson::N_ATOM_ERROR;
+        }
+        case od::json_type::array:
+        case od::json_type::object:
+            break;
+    }
+    return simdjson::SUCCESS;
+}
+
 }  // namespace
 
 std::optional<SlipError> JsonSlipReader::read(std::string_view line, SlipRequest& request) {
@@ -356,6 +383,9 @@ std::optional<SlipError> JsonSlipReader::read(std::string_view line, SlipRequest
         return brokenJson(e);
     }
     if (type != od::json_type::object) {
+        if (const error_code e = checkScalarDocument(document, type)) {
+            return brokenJson(e);
+        }
         return SlipError{"", "a slip must be a JSON object"};
     }
     od::object root;
