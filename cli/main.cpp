@@ -43,7 +43,7 @@ JSON Lines: quorvel-settle --json [--explain] [FILE...] reads one slip object pe
   {"bet": "Lucky 15", "stake": 10, "eachWay": "E/D", "taxPaid": false,
    "legs": [{"result": "Won", "price": "5/1"}, {"result": "Place", "price": "3/1",
    "terms": "1/4"}, {}, {"result": "Non-Runner"}]}
-  -> {"bets": 30, "totalStake": "£3.00", "returns": "£..."}
+  -> {"bets": 30, "totalStake": "£3.00", "returns": "£3.25"}
 
 Slip fields: legs, bet, stake, eachWay, taxPaid, preferences {taxRate, lucky15Consolation,
 lucky15Bonus, lucky31Consolation, lucky31Bonus, lucky63Consolation, lucky63Bonus}; leg
