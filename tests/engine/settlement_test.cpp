@@ -165,7 +165,7 @@ TEST(each_way_wwpp, double_carries_win_to_win_and_place_to_place) {
 TEST(each_way_wwpp, lucky_15_all_winners_and_lone_winner) {
     const Settled all = settle(settleWwpp, 4, 7, std::vector<Leg>(4, leg(WonFifth, 1.0)));
     EXPECT_EQ(all.bets, 30);
-    EXPECT_EQ(all.returns, 102426 * (10 * 0.01 + 1.0));
+    EXPECT_EQ(all.returns, 112668.6);  // 102426 with the 10 % bonus
     const Settled one =
         settle(settleWwpp, 4, 7, {leg(WonFifth, 2.0), leg(PlacedFifth, 3.0), lost(), lost()});
     EXPECT_EQ(one.returns, 10240);
@@ -213,7 +213,7 @@ TEST(settlement_observer, reports_the_rows_the_legs_were_entered_on) {
     settleWin(test::startApp(), 7, bets, 4, winners, kTenPence, &observer);
     EXPECT_EQ(recorded.lines.size(), 15u);
     ASSERT_EQ(recorded.factors.size(), 1u);
-    EXPECT_EQ(recorded.factors[0], 10 * 0.01 + 1.0);
+    EXPECT_EQ(recorded.factors[0], 1.1);
 }
 
 }  // namespace
