@@ -9,15 +9,10 @@
 #include "engine/round_pence.h"
 #include "engine/selection_terms.h"
 #include "engine/settle_amounts.h"
-#include "engine/settlement.h"
-#include "test_legs.h"
+#include "test_support.h"
 
 namespace quorvel {
 namespace {
-
-using Mode = double (*)(const AppState&, int, int&, int, Legs&, double, const SettlementObserver*);
-constexpr Mode kModes[] = {settleWin, settleEd, settleWwpp};
-constexpr int kSlips = 4000;
 
 class RandomSlips {
   public:
@@ -25,139 +20,114 @@ class RandomSlips {
 
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
-    Leg leg() {
-        double price = PriceLadder[static_cast<std::size_t>(pick(0, kPriceCount - 1))];
-        if (pick(0, 3) == 0) {
-            price = 1.0 / price;
+    // Any result, any price (odds-on a quarter of the time), any Rule 4.
+    Legs legs() {
+        Legs legs{};
+        for (Leg& l : legs) {
+            const double price = PriceLadder[static_cast<std::size_t>(pick(0, kPriceCount - 1))];
+            l = test::leg(pick(0, 6), pick(0, 3) == 0 ? 1.0 / price : price, 5 * pick(0, 15));
         }
-        return test::leg(pick(0, 6), price, Rule4Ladder[static_cast<std::size_t>(pick(0, 15))]);
+        return legs;
     }
 
     AppState app() {
-        AppState app{};
-        app.taxPaid = pick(0, 1);
+        AppState app = test::startApp(pick(0, 1));
         app.taxFactor = taxFactorFor(pick(kTaxRateMin, kTaxRateMax));
-        app.lucky15Consolation = pick(kConsolationMin, kConsolationMax);
-        app.lucky31Consolation = pick(kConsolationMin, kConsolationMax);
-        app.lucky63Consolation = pick(kConsolationMin, kConsolationMax);
+        app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = pick(1, 3);
         app.lucky15Bonus = pick(kBonusMin, kBonusMax);
         app.lucky31Bonus = pick(kBonusMin, kBonusMax);
         app.lucky63Bonus = pick(kBonusMin, kBonusMax);
         return app;
     }
 
-    Legs legs() {
-        Legs legs{};
-        for (Leg& l : legs) {
-            l = leg();
-        }
-        return legs;
-    }
-
   private:
     std::mt19937 random_;
 };
 
-struct Sum {
-    double total = 0.0;
-    double factor = 1.0;
-    int lines = 0;
-};
-
-TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines) {
+TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bets_count_lines) {
+    const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
     RandomSlips random(20261206);
-    for (int i = 0; i < kSlips; ++i) {
+    for (int i = 0; i < 5000; ++i) {
         const AppState app = random.app();
-        const int modeIndex = random.pick(0, 2);
-        const int selections = random.pick(1, 6);
-        const int betIndex = random.pick(-1, 10);
-        const Legs slip = random.legs();
+        const int mode = random.pick(0, 2), n = random.pick(1, 6), betIndex = random.pick(-1, 10);
         const double stake = random.pick(0, 9999999) * 100.0;
+        Legs observed = random.legs(), unobserved = observed;
         SCOPED_TRACE("slip " + std::to_string(i));
 
-        Sum sum;
+        struct {
+            double total = 0.0, factor = 1.0;
+            int lines = 0;
+        } sum;
         const SettlementObserver observer{
             &sum,
             [](void* c, const LineReport& r) {
-                auto& s = *static_cast<Sum*>(c);
+                auto& s = *static_cast<decltype(sum)*>(c);
                 EXPECT_EQ(r.roundedReturn, roundPence(r.roundedReturn));
                 s.total = r.roundedReturn + s.total;
                 ++s.lines;
             },
-            [](void* c, double f) { static_cast<Sum*>(c)->factor = f; }};
-        Legs observed = slip, unobserved = slip;
+            [](void* c, double f) { static_cast<decltype(sum)*>(c)->factor = f; }};
         int bets = -1, unobservedBets = -1;
-        const double total =
-            kModes[modeIndex](app, betIndex, bets, selections, observed, stake, &observer);
-        const double plain = kModes[modeIndex](app, betIndex, unobservedBets, selections,
-                                               unobserved, stake, nullptr);
-
+        const double total = modes[mode](app, betIndex, bets, n, observed, stake, &observer);
+        const double plain =
+            modes[mode](app, betIndex, unobservedBets, n, unobserved, stake, nullptr);
         EXPECT_EQ(total, sum.factor * sum.total);
         EXPECT_EQ(std::memcmp(&total, &plain, sizeof total), 0);  // observing changes nothing
         EXPECT_EQ(bets, unobservedBets);
 
-        const BetType* type = findBetType(selections, betIndex);
-        const int lines = type == nullptr ? 0 : static_cast<int>(type->lines.size());
-        const bool noWwppLines = modeIndex == 2 && (selections == 3 || selections == 4) &&
-                                 betIndex == (selections == 3 ? 6 : 9);
-        EXPECT_EQ(bets, noWwppLines ? 0 : lines * (modeIndex == 0 ? 1 : 2));
-        if (sum.lines != lines && !noWwppLines) {
-            // Only a Win-mode Lucky lone winner settles fewer lines: its single.
-            EXPECT_EQ(modeIndex, 0);
-            EXPECT_EQ(sum.lines, 1);
-            EXPECT_NE(luckySelections(selections, betIndex), 0);
-        }
+        const BetType* type = findBetType(n, betIndex);
+        const bool stakesAbout = (n == 3 && betIndex == 6) || (n == 4 && betIndex == 9);
+        const int lines =
+            type == nullptr || (mode == 2 && stakesAbout) ? 0 : int(type->lines.size());
+        EXPECT_EQ(bets, mode == 0 ? lines : 2 * lines);
+        // Only the Win mode's Lucky lone winner settles one line for the whole bet.
+        EXPECT_TRUE(sum.lines == lines ||
+                    (mode == 0 && sum.lines == 1 && luckySelections(n, betIndex)));
     }
 }
 
 TEST(settlement_properties, multiple_holding_non_runners_equals_multiple_of_its_other_legs) {
     using Multiple = double (*)(const AppState&, std::span<const Leg* const>, double);
-    const Multiple families[] = {winMultiple, edMultiple, wwppMultiple};
     RandomSlips random(7);
-    for (int i = 0; i < kSlips; ++i) {
+    for (int i = 0; i < 5000; ++i) {
         const AppState app = random.app();
         const Legs legs = random.legs();
-        const int count = random.pick(2, 6);
-        const double stake = random.pick(1, 9999999) * 100.0;
-        const Leg* all[6] = {};
-        const Leg* runners[6] = {};
+        const auto count = static_cast<std::size_t>(random.pick(2, 6));
+        const Leg *all[6] = {}, *runners[6] = {};
         std::size_t runnerCount = 0;
-        for (int k = 0; k < count; ++k) {
-            all[k] = &legs[static_cast<std::size_t>(k)];
-            if (legs[static_cast<std::size_t>(k)].result != NonRunner) {
-                runners[runnerCount++] = all[k];
+        for (std::size_t k = 0; k < count; ++k) {
+            all[k] = &legs[k];
+            if (legs[k].result != NonRunner) {
+                runners[runnerCount++] = &legs[k];
             }
         }
-        if (runnerCount == 0 || runnerCount == static_cast<std::size_t>(count)) {
+        if (runnerCount == 0 || runnerCount == count) {
             continue;
         }
-        for (Multiple family : families) {
-            EXPECT_EQ(family(app, std::span(all, static_cast<std::size_t>(count)), stake),
+        const double stake = 100.0 * random.pick(1, 9999999);
+        for (Multiple family : {winMultiple, edMultiple, wwppMultiple}) {
+            EXPECT_EQ(family(app, std::span(all, count), stake),
                       family(app, std::span(runners, runnerCount), stake));
         }
     }
 }
 
-TEST(settlement_properties, extremes_settle_to_finite_amounts_that_fit_their_texts) {
-    AppState app{};
-    setStartPreferences(app);
+TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
+    AppState app = test::startApp();
     app.lucky15Bonus = app.lucky31Bonus = app.lucky63Bonus = kBonusMax;
     app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = kConsolationMax;
-    const Leg extremes[] = {test::leg(WonWinOnly, 1250.0), test::leg(WonWinOnly, 1.0 / 1250.0),
-                            test::leg(WonQuarter, 1250.0, 75), test::nonRunner()};
-    for (int taxPaid : {0, 1}) {
-        app.taxPaid = taxPaid;
-        for (const Leg& extreme : extremes) {
-            for (int mode = 0; mode < 3; ++mode) {
-                for (int n = 1; n <= 6; ++n) {
-                    for (int p = 0; p < static_cast<int>(betTypes(n).size()); ++p) {
-                        BetSlip slip{n, p, static_cast<EachWayMode>(mode), 9999999, {}};
-                        slip.legs.fill(extreme);
-                        const SettlementDisplay shown = settleAmounts(app, slip);
-                        EXPECT_LT(strnlen(shown.returns.data(), kAmountTextSize), kAmountTextSize);
-                        EXPECT_EQ(std::strchr(shown.returns.data(), 'n'), nullptr);  // inf, nan
-                    }
-                }
+    for (const Leg& extreme : {test::leg(WonWinOnly, 1250.0), test::leg(WonQuarter, 1250.0, 75),
+                               test::leg(WonFifth, 1.0 / 1250.0), test::nonRunner()}) {
+        for (int slipKind = 0; slipKind < 2 * 3 * 6; ++slipKind) {
+            app.taxPaid = slipKind % 2;
+            const auto mode = static_cast<EachWayMode>(slipKind / 2 % 3);
+            const int n = slipKind / 6 + 1;
+            for (int p = 0; p < static_cast<int>(betTypes(n).size()); ++p) {
+                BetSlip slip{n, p, mode, 9999999, {}};
+                slip.legs.fill(extreme);
+                const SettlementDisplay shown = settleAmounts(app, slip);
+                EXPECT_LT(strnlen(shown.returns.data(), kAmountTextSize), kAmountTextSize);
+                EXPECT_EQ(std::strpbrk(shown.returns.data(), "ni"), nullptr);  // no inf or nan
             }
         }
     }

@@ -9,60 +9,33 @@
 namespace quorvel {
 namespace {
 
-TEST(price_ladder, each_value_is_its_text_divided_as_written) {
-    for (int i = 0; i < kPriceCount; ++i) {
-        const std::string text = kPriceTexts[static_cast<std::size_t>(i)];
+TEST(selection_terms, each_price_is_its_text_divided_as_written_and_rising) {
+    for (std::size_t i = 0; i < kPriceTexts.size(); ++i) {
+        const std::string text = kPriceTexts[i];
         SCOPED_TRACE(text);
         const auto slash = text.find('/');
-        const double expected =
+        const double value =
             text == "Evens" ? 1.0
                             : std::stod(text.substr(0, slash)) / std::stod(text.substr(slash + 1));
-        EXPECT_EQ(PriceLadder[static_cast<std::size_t>(i)], expected);
-        if (i > 0) {
-            EXPECT_LT(PriceLadder[static_cast<std::size_t>(i - 1)], expected);
-        }
+        EXPECT_EQ(PriceLadder[i], value);
+        EXPECT_TRUE(i == 0 || PriceLadder[i - 1] < value);
+    }
+    EXPECT_EQ(1.0 / PriceLadder[17], 0.3);  // "100/30" odds-on
+}
+
+TEST(selection_terms, rule4_deducts_five_pence_a_position_named_in_pence_per_pound) {
+    for (std::size_t i = 1; i < kRule4Texts.size(); ++i) {
+        EXPECT_EQ(Rule4Ladder[i], 5 * static_cast<int>(i));
+        EXPECT_EQ(std::string(kRule4Texts[i]), std::to_string(5 * i) + "p per \xA3");
     }
 }
 
-TEST(price_ladder, traditional_forms_keep_their_exact_values) {
-    EXPECT_EQ(PriceLadder[11], 2.125);               // 85/40
-    EXPECT_EQ(PriceLadder[17], 3.3333333333333335);  // 100/30
-    EXPECT_EQ(1.0 / PriceLadder[17], 0.3);           // 100/30 odds-on
-    EXPECT_EQ(PriceLadder[58], 1250.0);
-}
-
-TEST(rule4_ladder, deducts_five_pence_per_position_with_a_pound_sign_text) {
-    EXPECT_STREQ(kRule4Texts[0], "None");
-    EXPECT_EQ(Rule4Ladder[0], 0);
-    for (int i = 1; i < kRule4Count; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        EXPECT_EQ(Rule4Ladder[at], 5 * i);
-        EXPECT_EQ(std::string(kRule4Texts[at]), std::to_string(5 * i) + "p per \xA3");
-    }
-}
-
-TEST(leg_result, result_and_place_terms_give_the_settlement_code) {
-    struct Case {
-        const char* name;
-        ResultChoice result;
-        PlaceTerms terms;
-        int expected;
-    };
-    const Case cases[] = {
-        {"lost whatever the terms", ResultChoice::Lost, PlaceTerms::Quarter, Lost},
-        {"won at a fifth", ResultChoice::Won, PlaceTerms::Fifth, WonFifth},
-        {"won at a quarter", ResultChoice::Won, PlaceTerms::Quarter, WonQuarter},
-        {"won in a race without place betting", ResultChoice::Won, PlaceTerms::WinOnly, WonWinOnly},
-        {"placed at a fifth", ResultChoice::Place, PlaceTerms::Fifth, PlacedFifth},
-        {"placed at a quarter", ResultChoice::Place, PlaceTerms::Quarter, PlacedQuarter},
-        {"placed without place betting earns nothing", ResultChoice::Place, PlaceTerms::WinOnly,
-         Lost},
-        {"non-runner whatever the terms", ResultChoice::NonRunner, PlaceTerms::WinOnly, NonRunner},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(legResultFor(c.result, c.terms), c.expected);
-    }
+TEST(selection_terms, place_terms_decide_what_a_winner_or_placed_leg_is_paid) {
+    EXPECT_EQ(legResultFor(ResultChoice::Won, PlaceTerms::Quarter), WonQuarter);
+    EXPECT_EQ(legResultFor(ResultChoice::Won, PlaceTerms::WinOnly), WonWinOnly);
+    EXPECT_EQ(legResultFor(ResultChoice::Place, PlaceTerms::Fifth), PlacedFifth);
+    EXPECT_EQ(legResultFor(ResultChoice::Place, PlaceTerms::WinOnly), Lost);
+    EXPECT_EQ(legResultFor(ResultChoice::NonRunner, PlaceTerms::Quarter), NonRunner);
 }
 
 }  // namespace
