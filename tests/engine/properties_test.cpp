@@ -44,6 +44,19 @@ class RandomSlips {
     std::mt19937 random_;
 };
 
+// Adds up the rounded lines as the observer reports them.
+struct LineSum {
+    double total = 0.0, factor = 1.0;
+    int lines = 0;
+    static void onLine(void* sum, const LineReport& r) {
+        auto& s = *static_cast<LineSum*>(sum);
+        EXPECT_EQ(r.roundedReturn, roundPence(r.roundedReturn));
+        s.total = r.roundedReturn + s.total;
+        ++s.lines;
+    }
+    static void onBonus(void* sum, double f) { static_cast<LineSum*>(sum)->factor = f; }
+};
+
 TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bets_count_lines) {
     const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
     RandomSlips random(20261206);
@@ -54,19 +67,8 @@ TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bet
         Legs observed = random.legs(), unobserved = observed;
         SCOPED_TRACE("slip " + std::to_string(i));
 
-        struct {
-            double total = 0.0, factor = 1.0;
-            int lines = 0;
-        } sum;
-        const SettlementObserver observer{
-            &sum,
-            [](void* c, const LineReport& r) {
-                auto& s = *static_cast<decltype(sum)*>(c);
-                EXPECT_EQ(r.roundedReturn, roundPence(r.roundedReturn));
-                s.total = r.roundedReturn + s.total;
-                ++s.lines;
-            },
-            [](void* c, double f) { static_cast<decltype(sum)*>(c)->factor = f; }};
+        LineSum sum;
+        const SettlementObserver observer{&sum, LineSum::onLine, LineSum::onBonus};
         int bets = -1, unobservedBets = -1;
         const double total = modes[mode](app, betIndex, bets, n, observed, stake, &observer);
         const double plain =
@@ -126,6 +128,7 @@ TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
                 BetSlip slip{n, p, mode, 9999999, {}};
                 slip.legs.fill(extreme);
                 const SettlementDisplay shown = settleAmounts(app, slip);
+                // The longest, about 1e24 pounds, is "£" and 28 characters.
                 EXPECT_LT(strnlen(shown.returns.data(), kAmountTextSize), kAmountTextSize);
                 EXPECT_EQ(std::strpbrk(shown.returns.data(), "ni"), nullptr);  // no inf or nan
             }

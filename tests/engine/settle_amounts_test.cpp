@@ -73,19 +73,6 @@ TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
     EXPECT_EQ(show(0, cases[7].slip).bets, 0);
 }
 
-TEST(settle_amounts, longest_amount_fits_its_text) {
-    BetSlip slip{6, 6, EachWayMode::Ed, 9999999, {}};
-    slip.legs.fill(leg(WonWinOnly, 1250.0));
-    AppState app{};
-    setStartPreferences(app);
-    app.taxPaid = 1;
-    app.lucky63Bonus = kBonusMax;
-    const SettlementDisplay d = settleAmounts(app, slip);
-    const std::size_t length = strnlen(d.returns.data(), kAmountTextSize);
-    EXPECT_LT(length, kAmountTextSize);
-    EXPECT_GE(length, 29u);  // "£", 25 digits of pounds, ".00"
-}
-
 TEST(decimal_value, reads_like_a_c_conversion_and_saturates) {
     const struct {
         const char* text;
