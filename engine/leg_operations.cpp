@@ -8,10 +8,6 @@ namespace quorvel {
 
 namespace {
 
-bool isWinner(int result) {
-    return result == WonFifth || result == WonQuarter || result == WonWinOnly;
-}
-
 // The part of 100 pence per pound of winnings that Rule 4 leaves. Subtracted as
 // doubles so that no rule4 value can overflow; for 0..75 it is the same number.
 double rule4Share(const Leg& leg) {

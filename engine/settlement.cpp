@@ -98,10 +98,9 @@ double settle(Mode mode, const AppState& app, int betIndex, int& numberOfBets, i
     int winners = 0;
     if (lucky != 0) {
         const std::span<Leg> luckyLegs(legs.data(), static_cast<std::size_t>(lucky));
+        // Where a lone winner stands before countWinners brings it first.
         std::size_t firstWinner = 0;
-        while (firstWinner + 1 < luckyLegs.size() && luckyLegs[firstWinner].result != WonFifth &&
-               luckyLegs[firstWinner].result != WonQuarter &&
-               luckyLegs[firstWinner].result != WonWinOnly) {
+        while (firstWinner + 1 < luckyLegs.size() && !isWinner(luckyLegs[firstWinner].result)) {
             ++firstWinner;
         }
         winners = countWinners(luckyLegs);
