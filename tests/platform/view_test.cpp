@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/dialog_units.h"
 #include "platform/core/input.h"
 #include "platform/core/view.h"
 #include "tests/platform/test_resource.h"
@@ -132,6 +133,18 @@ TEST_F(ViewTest, feeds_input_back_through_the_entry_points) {
     EXPECT_EQ(findWindow(edit)->text, "abc");
     EXPECT_TRUE(view.saw(edit, Change::Selection));
     EXPECT_FALSE(input::click(GetDlgItem(dialog, IDCANCEL))) << "disabled";
+}
+
+TEST(dialog_units, convert_with_the_font_metrics_and_round_halves_away_from_zero) {
+    // An 8 point sans-serif face at 96 dpi: letters 312 pixels wide, 13 high.
+    const int baseX = averageCharacterWidth(312);
+    EXPECT_EQ(baseX, 6);
+    const Rect r = dialogUnitsToPixels(Rect{7, 7, 290, 270}, baseX, 13);
+    EXPECT_EQ(r.x, 11) << "7 * 6 / 4 = 10.5 rounds up";
+    EXPECT_EQ(r.y, 11) << "7 * 13 / 8 = 11.375";
+    EXPECT_EQ(r.cx, 435);
+    EXPECT_EQ(r.cy, 439) << "270 * 13 / 8 = 438.75";
+    EXPECT_EQ(dialogUnitsToPixels(Rect{-7, 0, 0, 0}, baseX, 13).x, -11);
 }
 
 }  // namespace
