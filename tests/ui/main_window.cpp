@@ -5,38 +5,18 @@
 
 namespace quorvel::testing {
 
-HINSTANCE programInstance() { return GetModuleHandleA(nullptr); }
-
-void runQueuedMessages(HWND dialog) {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
-void DialogDriver::click(int id) const { SendDlgItemMessageA(window, id, BM_CLICK, 0, 0); }
-
-void DialogDriver::choose(int listId, int position) const {
+void DialogDriver::choose(int listId, const char* text) const {
+    const LRESULT position = SendDlgItemMessageA(
+        window, listId, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    ASSERT_NE(position, CB_ERR) << "no item \"" << text << "\" in list " << listId;
     SendDlgItemMessageA(window, listId, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(control(listId)));
-}
-
-void DialogDriver::choose(int listId, const char* text) const {
-    const LRESULT position = SendDlgItemMessageA(window, listId, CB_FINDSTRING,
-                                                 static_cast<WPARAM>(-1),
-                                                 reinterpret_cast<LPARAM>(text));
-    ASSERT_NE(position, CB_ERR) << "no item \"" << text << "\" in list " << listId;
-    choose(listId, static_cast<int>(position));
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, listId)));
 }
 
 std::string DialogDriver::text(int id) const {
     char buffer[128] = {};
-    const UINT length = GetDlgItemTextA(window, id, buffer, sizeof buffer);
-    return std::string(buffer, length);
+    return std::string(buffer, GetDlgItemTextA(window, id, buffer, sizeof buffer));
 }
 
 std::vector<std::string> DialogDriver::items(int listId) const {
@@ -53,24 +33,17 @@ std::vector<std::string> DialogDriver::items(int listId) const {
 
 std::string DialogDriver::currentItem(int listId) const {
     const LRESULT position = SendDlgItemMessageA(window, listId, CB_GETCURSEL, 0, 0);
-    if (position == CB_ERR) {
-        return "(none)";
-    }
-    return items(listId).at(static_cast<std::size_t>(position));
-}
-
-LRESULT DialogDriver::textLimit(int editId) const {
-    return SendDlgItemMessageA(window, editId, EM_GETLIMITTEXT, 0, 0);
+    return position == CB_ERR ? "(none)" : items(listId).at(static_cast<std::size_t>(position));
 }
 
 void MainWindow::SetUp() {
     // The class lives until the process ends, as in the program.
-    static const ATOM registered = registerMainClass(programInstance());
+    static const ATOM registered = registerMainClass(GetModuleHandleA(nullptr));
     ASSERT_NE(registered, 0);
-    window = createMainDialog(programInstance());
+    window = createMainDialog(GetModuleHandleA(nullptr));
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOW);
-    runQueuedMessages(window);
+    runQueuedMessages();
     takeMessageBoxTexts();
 }
 
@@ -78,27 +51,36 @@ void MainWindow::TearDown() {
     if (IsWindow(window)) {
         DestroyWindow(window);
     }
-    runQueuedMessages(window);
-    EXPECT_TRUE(takeMessageBoxTexts().empty());
+    runQueuedMessages();
+    EXPECT_EQ(takeMessageBoxTexts(), std::vector<std::string>{});
 }
 
-void MainWindow::settle() const { click(IDC_SETTLE); }
+void MainWindow::runQueuedMessages() const {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+void MainWindow::settle() const {
+    click(IDC_SETTLE);
+}
 
 ::testing::AssertionResult MainWindow::shows(const std::string& totalStake,
                                              const std::string& returns) const {
-    const std::string shownStake = text(IDC_TOTAL_STAKE);
-    const std::string shownReturns = text(IDC_RETURNS);
-    if (shownStake == totalStake && shownReturns == returns) {
+    if (text(IDC_TOTAL_STAKE) == totalStake && text(IDC_RETURNS) == returns) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "shows total stake \"" << shownStake
-                                         << "\" and returns \"" << shownReturns << "\"";
+    return ::testing::AssertionFailure() << "shows total stake \"" << text(IDC_TOTAL_STAKE)
+                                         << "\" and returns \"" << text(IDC_RETURNS) << "\"";
 }
 
 DialogDriver MainWindow::openModeless(int templateId, DLGPROC procedure, LPARAM parameter) const {
-    DialogDriver dialog;
-    dialog.window = CreateDialogParamA(programInstance(), MAKEINTRESOURCEA(templateId), window,
-                                       procedure, parameter);
+    DialogDriver dialog{CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
+                                           window, procedure, parameter)};
     EXPECT_NE(dialog.window, nullptr);
     ShowWindow(dialog.window, SW_SHOW);
     return dialog;

@@ -8,19 +8,14 @@
 namespace quorvel::testing {
 namespace {
 
-class PlaceOdds : public MainWindow {
-protected:
-    DialogDriver open() const { return openModeless(IDD_PLACE_ODDS, placeOddsDialogProc, 0); }
-};
+using PlaceOdds = MainWindow;
+using About = MainWindow;
 
-TEST_F(PlaceOdds, tells_the_terms_of_the_chosen_field_size) {
-    DialogDriver dialog = open();
-    EXPECT_EQ(dialog.items(IDC_PLACE_ODDS_RUNNERS),
-              (std::vector<std::string>{"2-4", "5-7", "8+", "12-15 (H)", "16+ (H)"}));
+TEST_F(PlaceOdds, tells_the_terms_of_the_chosen_field_size_when_asked) {
+    const DialogDriver dialog = openModeless(IDD_PLACE_ODDS, placeOddsDialogProc);
     EXPECT_EQ(dialog.text(IDC_PLACE_ODDS_TERMS), "");
     dialog.click(IDC_PLACE_ODDS_TELL_ME);
     EXPECT_EQ(dialog.text(IDC_PLACE_ODDS_TERMS), "Win Only");
-
     const std::pair<const char*, const char*> fields[] = {
         {"5-7", "1st & 2nd, 1/4 odds"},
         {"8+", "1st, 2nd & 3rd, 1/5 odds"},
@@ -32,46 +27,30 @@ TEST_F(PlaceOdds, tells_the_terms_of_the_chosen_field_size) {
         dialog.click(IDC_PLACE_ODDS_TELL_ME);
         EXPECT_EQ(dialog.text(IDC_PLACE_ODDS_TERMS), terms) << runners;
     }
-}
-
-TEST_F(PlaceOdds, a_new_choice_shows_nothing_new_until_asked) {
-    DialogDriver dialog = open();
-    dialog.choose(IDC_PLACE_ODDS_RUNNERS, "8+");
-    dialog.click(IDC_PLACE_ODDS_TELL_ME);
     dialog.choose(IDC_PLACE_ODDS_RUNNERS, "2-4");
-    EXPECT_EQ(dialog.text(IDC_PLACE_ODDS_TERMS), "1st, 2nd & 3rd, 1/5 odds");
+    EXPECT_EQ(dialog.text(IDC_PLACE_ODDS_TERMS), "1st, 2nd, 3rd & 4th, 1/4 odds");
 }
 
 TEST_F(PlaceOdds, close_and_escape_end_it_and_each_opening_starts_afresh) {
-    DialogDriver first = open();
+    const DialogDriver first = openModeless(IDD_PLACE_ODDS, placeOddsDialogProc);
     first.choose(IDC_PLACE_ODDS_RUNNERS, "8+");
     first.click(IDC_PLACE_ODDS_CLOSE);
-    EXPECT_TRUE(ended(first));
-
-    DialogDriver second = open();
+    EXPECT_TRUE(first.ended());
+    const DialogDriver second = openModeless(IDD_PLACE_ODDS, placeOddsDialogProc);
     EXPECT_EQ(second.currentItem(IDC_PLACE_ODDS_RUNNERS), "2-4");
-    SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(ended(second));
+    SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    EXPECT_TRUE(second.ended());
 }
 
-class About : public MainWindow {
-protected:
-    DialogDriver open() const { return openModeless(IDD_ABOUT, aboutDialogProc, 0); }
-};
-
-TEST_F(About, shows_the_addresses_with_the_e_mail_indented) {
-    DialogDriver dialog = open();
-    EXPECT_EQ(dialog.text(IDC_ABOUT_WEB_PAGE), "https://quorvel.example.org");
-    EXPECT_EQ(dialog.text(IDC_ABOUT_EMAIL), std::string(13, ' ') + "quorvel@example.org");
-}
-
-TEST_F(About, ok_and_escape_close_it) {
-    DialogDriver first = open();
+TEST_F(About, shows_the_addresses_and_closes_on_ok_and_escape) {
+    const DialogDriver first = openModeless(IDD_ABOUT, aboutDialogProc);
+    EXPECT_EQ(first.text(IDC_ABOUT_WEB_PAGE), "https://quorvel.example.org");
+    EXPECT_EQ(first.text(IDC_ABOUT_EMAIL), std::string(13, ' ') + "quorvel@example.org");
     first.click(IDOK);
-    EXPECT_TRUE(ended(first));
-    DialogDriver second = open();
-    SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(ended(second));
+    EXPECT_TRUE(first.ended());
+    const DialogDriver second = openModeless(IDD_ABOUT, aboutDialogProc);
+    SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    EXPECT_TRUE(second.ended());
 }
 
 }  // namespace
