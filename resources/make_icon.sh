@@ -39,4 +39,6 @@ convert -size 16x16 xc:'#008000' \
     +antialias +dither -remap "$work/palette.png" -type Palette "$work/icon16.bmp"
 
 convert "$work/icon32.bmp" "$work/icon16.bmp" -colors 16 quorvel.ico
+convert "$work/icon32.bmp" -strip quorvel-32.png
+convert "$work/icon16.bmp" -strip quorvel-16.png
 identify quorvel.ico
