@@ -38,9 +38,35 @@ TEST_F(AppShell, close_box_ends_the_program_with_code_0) {
 
 TEST_F(AppShell, a_class_that_cannot_be_registered_is_reported_and_nothing_is_created) {
     // The fixture registered the class already, so registering it again fails.
+    expectMessageBox("Couldn't register Main Dialog");
     EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOW), 0);
-    EXPECT_EQ(takeMessageBoxTexts(), std::vector<std::string>{"Couldn't register Main Dialog"});
-    EXPECT_EQ(appState.mainDialog, window);
+    EXPECT_EQ(messageBoxesSeen().back().owner, nullptr);
+    EXPECT_EQ(messageBoxesSeen().back().caption, "Error");
+    EXPECT_EQ(openWindows(), std::vector<HWND>{window});
+}
+
+TEST_F(AppShell, menu_commands_open_their_dialogs_modally_over_the_main_window) {
+    const std::pair<int, int> commandAndCloseButton[] = {
+        {ID_HELP_ABOUT, IDOK},
+        {ID_OPTIONS_PLACE_ODDS, IDC_PLACE_ODDS_CLOSE},
+        {ID_OPTIONS_PREFERENCES, IDOK},
+    };
+    for (const auto& [command, closeButton] : commandAndCloseButton) {
+        whenIdle([&, closeButton = closeButton] {
+            const HWND dialog = openWindows().back();
+            EXPECT_FALSE(IsWindowEnabled(window));
+            SetDlgItemTextA(dialog, IDC_TAX_RATE, "15");  // only Preferences has this box
+            EXPECT_TRUE(quorvel::testing::click(GetDlgItem(dialog, closeButton)));
+        });
+        ASSERT_TRUE(chooseMenuItem(window, command));
+        pumpMessages(window);
+        EXPECT_TRUE(IsWindowEnabled(window)) << command;
+        EXPECT_EQ(openWindows(), std::vector<HWND>{window}) << command;
+    }
+    choose(IDC_RESULT_1, "Won");
+    type(IDC_STAKE, "100");
+    settle();
+    EXPECT_TRUE(shows(pounds("1.15"), pounds("2.00")));
 }
 
 TEST_F(AppShell, commands_without_a_handler_change_nothing) {

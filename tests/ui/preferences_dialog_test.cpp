@@ -87,8 +87,10 @@ TEST_F(Preferences, a_value_out_of_range_is_warned_of_and_nothing_is_stored) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.warning);
         const DialogDriver dialog = open();
+        expectMessageBox(c.warning);
         submit(dialog, c.typed);
-        EXPECT_EQ(takeMessageBoxTexts(), Values{c.warning});
+        EXPECT_EQ(messageBoxesSeen().back().owner, dialog.window);
+        EXPECT_EQ(messageBoxesSeen().back().type, UINT{MB_OK | MB_ICONWARNING});
         EXPECT_FALSE(dialog.ended());
         EXPECT_EQ(shown(dialog), c.typed);
         dialog.click(IDCANCEL);

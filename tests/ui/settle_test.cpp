@@ -1,8 +1,6 @@
 // Whole slips entered and settled through the main window. Stakes are pence
 // per line; the tax rate is the start value, 9 %.
 
-#include <regex>
-
 #include "resources/resource.h"
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
@@ -26,6 +24,10 @@ struct Slip {
     const char* totalStake;
     const char* returns;
 };
+
+void PrintTo(const Slip& slip, std::ostream* out) {
+    *out << slip.name;
+}
 
 const int kCountButtons[] = {IDC_SELECTIONS_1, IDC_SELECTIONS_2, IDC_SELECTIONS_3,
                              IDC_SELECTIONS_4, IDC_SELECTIONS_5, IDC_SELECTIONS_6};
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedSlips, SettledSlip, ::testing::Values(
          {kWon, kWon, kWon, kWon}, "3.27", "11.27"},
     Slip{"win_to_win_round_robin_has_no_lines", "W/W P/P", "Round-Robin", true,
          {kWon, kWon, kWon}, "0.00", "0.00"}),
-    [](const ::testing::TestParamInfo<Slip>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Slip>& slip) { return std::string(slip.param.name); });
 // clang-format on
 
 using StakeBox = MainWindow;
@@ -116,8 +118,7 @@ TEST_F(StakeBox, the_largest_returns_are_shown_in_full) {
     }
     settle();
     EXPECT_EQ(text(IDC_TOTAL_STAKE), pounds("108999.99"));
-    EXPECT_TRUE(std::regex_match(text(IDC_RETURNS), std::regex("\xA3[0-9]{25,}\\.[0-9]{2}")))
-        << text(IDC_RETURNS);
+    EXPECT_EQ(text(IDC_RETURNS), pounds("383304408937524847706112.00"));
 }
 
 }  // namespace
