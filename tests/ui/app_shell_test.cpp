@@ -9,31 +9,24 @@ namespace {
 
 using AppShell = MainWindow;
 
-// The main window is gone and the message loop would end with exit code 0.
-::testing::AssertionResult endedWithCode0(HWND window) {
-    if (IsWindow(window)) {
-        return ::testing::AssertionFailure() << "the main window is still there";
-    }
+// The main window is gone and the message loop ends with exit code 0.
+void expectEndedWithCode0(HWND window) {
+    EXPECT_FALSE(IsWindow(window));
     MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            return message.wParam == 0
-                       ? ::testing::AssertionSuccess()
-                       : ::testing::AssertionFailure() << "exit code " << message.wParam;
-        }
-        DispatchMessageA(&message);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
     }
-    return ::testing::AssertionFailure() << "no quit message";
+    EXPECT_EQ(message.message, UINT{WM_QUIT});
+    EXPECT_EQ(message.wParam, 0u);
 }
 
 TEST_F(AppShell, exit_command_ends_the_program_with_code_0) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_OPTIONS_EXIT, 0), 0);
-    EXPECT_TRUE(endedWithCode0(window));
+    expectEndedWithCode0(window);
 }
 
 TEST_F(AppShell, close_box_ends_the_program_with_code_0) {
     SendMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(endedWithCode0(window));
+    expectEndedWithCode0(window);
 }
 
 TEST_F(AppShell, a_class_that_cannot_be_registered_is_reported_and_nothing_is_created) {
