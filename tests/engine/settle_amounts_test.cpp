@@ -3,74 +3,60 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <cmath>
 #include <string>
 
+#include "engine/round_pence.h"
 #include "test_support.h"
 
 namespace quorvel {
 namespace {
 
-using test::leg;
-
-struct Shown {
-    int bets;
-    std::string totalStake, returns;
-};
-
-Shown show(int taxPaid, const BetSlip& slip) {
-    AppState app{};
-    setStartPreferences(app);
-    app.taxPaid = taxPaid;
-    const SettlementDisplay d = settleAmounts(app, slip);
-    return {d.numberOfBets, d.totalStake.data(), d.returns.data()};
+TEST(round_pence, halves_go_up_large_amounts_pass_and_negatives_give_nothing) {
+    const struct {
+        const char* name;
+        double amount, expected;
+    } cases[] = {{"just under a half goes down", 0.49, 0.0},
+                 {"two and a half goes up, not to even", 2.5, 3.0},
+                 {"the last half below the bound", 4294967294.5, 4294967295.0},
+                 {"just above the bound stays as it is", 4294967295.4, 4294967295.4},
+                 {"a negative amount is nothing", -0.4, 0.0},
+                 {"not a number is nothing", NAN, 0.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(roundPence(c.amount), c.expected);
+    }
 }
 
 BetSlip single(Leg only, int unitStake = 10) {
     return {1, 0, EachWayMode::Win, unitStake, {only}};
 }
 
-#define POUNDS(amount) "\xA3" amount
-
 TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
     const struct {
         const char* name;
         int taxPaid;
         BetSlip slip;
-        const char *totalStake, *returns;
+        int bets;
+        std::string totalStake, returns;
     } cases[] = {
-        {"evens winner, tax paid", 1, single(leg(WonFifth, 1.0)), POUNDS("0.11"), POUNDS("0.20")},
-        {"evens winner, tax off the returns", 0, single(leg(WonFifth, 1.0)), POUNDS("0.10"),
-         POUNDS("0.18")},
-        {"non-runner gives the stake back", 0, single(test::nonRunner()), POUNDS("0.10"),
-         POUNDS("0.10")},
-        {"non-runner gives stake and tax back", 1, single(test::nonRunner()), POUNDS("0.11"),
-         POUNDS("0.11")},
-        {"Lucky 15 losers, 163.5p staked with tax",
-         1,
-         {4, 7, EachWayMode::Win, 10, {}},
-         POUNDS("1.64"),
-         POUNDS("0.00")},
-        {"1250/1 winner, returns past the int range", 0, single(leg(WonFifth, 1250.0), 9999999),
-         POUNDS("99999.99"), POUNDS("113840988.62")},
-        {"negative stake settles as nothing",
-         1,
-         {4, 7, EachWayMode::Ed, -50, {}},
-         POUNDS("0.00"),
-         POUNDS("0.00")},
-        {"unknown each-way mode",
-         0,
-         {1, 0, static_cast<EachWayMode>(3), 10, {}},
-         POUNDS("0.00"),
-         POUNDS("0.00")}};
+        {"evens winner, tax paid", 1, single(test::leg(WonFifth)), 1, "0.11", "0.20"},
+        {"evens winner, tax off the returns", 0, single(test::leg(WonFifth)), 1, "0.10", "0.18"},
+        {"non-runner gives the stake back", 0, single(test::leg(NonRunner)), 1, "0.10", "0.10"},
+        {"Lucky 15 losers, 163.5p staked with tax", 1, BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15,
+         "1.64", "0.00"},
+        {"1250/1 winner, returns past the int range", 0,
+         single(test::leg(WonFifth, 1250.0), 9999999), 1, "99999.99", "113840988.62"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Shown shown = show(c.taxPaid, c.slip);
-        EXPECT_EQ(shown.totalStake, c.totalStake);
-        EXPECT_EQ(shown.returns, c.returns);
+        AppState app{};
+        setStartPreferences(app);
+        app.taxPaid = c.taxPaid;
+        const SettlementDisplay d = settleAmounts(app, c.slip);
+        EXPECT_EQ(d.numberOfBets, c.bets);
+        EXPECT_EQ(d.totalStake.data(), "\xA3" + c.totalStake);
+        EXPECT_EQ(d.returns.data(), "\xA3" + c.returns);
     }
-    EXPECT_EQ(show(1, cases[6].slip).bets, 30);  // a negative stake still counts the bets
-    EXPECT_EQ(show(0, cases[7].slip).bets, 0);
 }
 
 TEST(decimal_value, reads_like_a_c_conversion_and_saturates) {
@@ -78,15 +64,11 @@ TEST(decimal_value, reads_like_a_c_conversion_and_saturates) {
         const char* text;
         int value;
     } cases[] = {{"12abc", 12},
-                 {"abc", 0},
-                 {"", 0},
                  {"  \t-7", -7},
-                 {"+5", 5},
                  {"- 5", 0},
-                 {"0012", 12},
+                 {"+5", 5},
                  {"2147483647", INT_MAX},
                  {"2147483648", INT_MAX},
-                 {"-2147483648", INT_MIN},
                  {"-99999999999", INT_MIN}};
     for (const auto& c : cases) {
         EXPECT_EQ(decimalValue(c.text), c.value) << '"' << c.text << '"';
