@@ -41,6 +41,8 @@ TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
         std::string totalStake, returns;
     } cases[] = {
         {"evens winner, tax off the returns", 0, single(test::leg(WonFifth)), 1, "0.10", "0.18"},
+        {"tax off 244.5p leaves just under 222.5p", 0, single(test::leg(WonFifth, 18.0, 15), 15), 1,
+         "0.15", "2.22"},
         {"Lucky 15 losers, 163.5p staked with tax", 1, BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15,
          "1.64", "0.00"},
         {"1250/1 winner, returns past the int range", 0,

@@ -84,6 +84,8 @@ TEST(stakes_about, follow_on_bet_is_struck_only_when_the_first_return_exceeds_it
     EXPECT_EQ(winStakesAbout(app, won(2.0), L, 1000), 2000);
     EXPECT_EQ(winStakesAbout(app, L, won(2.0), 1000), 0);
     EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 2.0), evens, 1000), 1400);
+    EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 5.0), evens, 1000),
+              2000);  // just its two stakes back
     EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 6.0), evens, 1000), 200 + 3200);
     EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 6.0), NR, 1000), 2200);
 }
