@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "engine/leg_operations.h"
 #include "test_support.h"
 
