@@ -16,6 +16,10 @@ enum LegResult : int {
     WonWinOnly = 6,
 };
 
+inline constexpr bool isWinner(int result) {
+    return result == WonFifth || result == WonQuarter || result == WonWinOnly;
+}
+
 struct Leg {
     int result;         // a LegResult code
     double price;       // decimal odds: winnings per unit staked

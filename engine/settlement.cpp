@@ -1,0 +1,148 @@
+#include "engine/settlement.h"
+
+#include <span>
+
+#include "engine/leg_operations.h"
+#include "engine/round_pence.h"
+
+namespace quorvel {
+
+namespace {
+
+enum class Mode { Win, Ed, Wwpp };
+
+struct LuckyTerms {
+    int consolation;
+    int bonus;
+};
+
+LuckyTerms luckyTerms(const AppState& app, int selections) {
+    switch (selections) {
+        case 4:
+            return {app.lucky15Consolation, app.lucky15Bonus};
+        case 5:
+            return {app.lucky31Consolation, app.lucky31Bonus};
+        default:
+            return {app.lucky63Consolation, app.lucky63Bonus};
+    }
+}
+
+bool hasStakesAbout(const BetType& type) {
+    for (const BetLine& line : type.lines) {
+        if (line.kind == LineKind::StakesAbout) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The return of one line before it is made whole.
+double lineReturn(Mode mode, const AppState& app, const BetLine& line, const Legs& legs,
+                  double stake) {
+    std::array<const Leg*, kMaxSelections> chosen{};
+    for (std::size_t k = 0; k < line.legCount; ++k) {
+        chosen[k] = &legs[line.legs[k] - 1u];
+    }
+    switch (line.kind) {
+        case LineKind::Single:
+            return mode == Mode::Win ? winReturn(app, *chosen[0], stake)
+                                     : eachWayReturn(app, *chosen[0], stake);
+        case LineKind::StakesAbout:
+            return mode == Mode::Win ? winStakesAbout(app, *chosen[0], *chosen[1], stake)
+                                     : edStakesAbout(app, *chosen[0], *chosen[1], stake);
+        case LineKind::Multiple:
+            break;
+    }
+    const std::span<const Leg* const> multiple(chosen.data(), line.legCount);
+    switch (mode) {
+        case Mode::Win:
+            return winMultiple(app, multiple, stake);
+        case Mode::Ed:
+            return edMultiple(app, multiple, stake);
+        case Mode::Wwpp:
+            break;
+    }
+    return wwppMultiple(app, multiple, stake);
+}
+
+// Settles one line, makes it whole and tells the observer. `rows[i]` is the row
+// that leg i + 1 was entered on.
+double settleLine(Mode mode, const AppState& app, const BetLine& line, const Legs& legs,
+                  double stake, const std::array<int, kMaxSelections>& rows,
+                  const SettlementObserver* observer) {
+    const double rounded = roundPence(lineReturn(mode, app, line, legs, stake));
+    if (observer != nullptr && observer->onLine != nullptr) {
+        LineReport report{&line, {}, rounded};
+        for (std::size_t k = 0; k < line.legCount; ++k) {
+            report.rows[k] = rows[line.legs[k] - 1u];
+        }
+        observer->onLine(observer->context, report);
+    }
+    return rounded;
+}
+
+double settle(Mode mode, const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
+              Legs& legs, double stake, const SettlementObserver* observer) {
+    numberOfBets = 0;
+    double total = 0.0;
+    const BetType* type = findBetType(selectionCount, betIndex);
+    // Stakes-about bets have no win-to-win, place-to-place lines.
+    if (type == nullptr || (mode == Mode::Wwpp && hasStakesAbout(*type))) {
+        return total;
+    }
+    const int betsPerLine = mode == Mode::Win ? 1 : 2;
+    numberOfBets = static_cast<int>(type->lines.size()) * betsPerLine;
+
+    std::array<int, kMaxSelections> rows = {1, 2, 3, 4, 5, 6};
+    const int lucky = luckySelections(selectionCount, betIndex);
+    int winners = 0;
+    if (lucky != 0) {
+        const std::span<Leg> luckyLegs(legs.data(), static_cast<std::size_t>(lucky));
+        // Where a lone winner stands before countWinners brings it first.
+        std::size_t firstWinner = 0;
+        while (firstWinner + 1 < luckyLegs.size() && !isWinner(luckyLegs[firstWinner].result)) {
+            ++firstWinner;
+        }
+        winners = countWinners(luckyLegs);
+        if (winners == 1) {
+            std::swap(rows[0], rows[firstWinner]);
+            legs[0].price = static_cast<double>(luckyTerms(app, lucky).consolation) * legs[0].price;
+            if (mode == Mode::Win) {
+                // Every other line holds a loser: the lone winner's single is the bet.
+                return settleLine(mode, app, type->lines[0], legs, stake, rows, observer);
+            }
+        }
+    }
+
+    for (const BetLine& line : type->lines) {
+        total = settleLine(mode, app, line, legs, stake, rows, observer) + total;
+    }
+
+    if (lucky != 0 && winners == lucky) {
+        const double factor = static_cast<double>(luckyTerms(app, lucky).bonus) * 0.01 + 1.0;
+        total = factor * total;
+        if (observer != nullptr && observer->onBonus != nullptr) {
+            observer->onBonus(observer->context, factor);
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+double settleWin(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
+                 Legs& legs, double stake, const SettlementObserver* observer) {
+    return settle(Mode::Win, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+}
+
+double settleEd(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
+                Legs& legs, double stake, const SettlementObserver* observer) {
+    return settle(Mode::Ed, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+}
+
+double settleWwpp(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
+                  Legs& legs, double stake, const SettlementObserver* observer) {
+    return settle(Mode::Wwpp, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+}
+
+}  // namespace quorvel
