@@ -1,0 +1,157 @@
+#include "tests/platform_qt/qt_test_support.h"
+
+#include <QTimer>
+
+namespace quorvel::platform::qt::testing {
+namespace {
+
+constexpr const char* kApplicationClass = "Quorvel Qt Test Application";
+
+HWND dialogOf(HWND window) {
+    const Window* w = findWindow(window);
+    while (w != nullptr && w->isChild()) {
+        w = findWindow(w->parent);
+    }
+    return w == nullptr ? nullptr : w->handle;
+}
+
+LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        commands().push_back(Command{LOWORD(wParam), HIWORD(wParam)});
+        return 0;
+    }
+    return DefDlgProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+namespace {
+QtView* installed = nullptr;
+}
+
+void installView(QtView& view) {
+    installed = &view;
+}
+
+QtView& view() {
+    return *installed;
+}
+
+std::vector<Command>& commands() {
+    static std::vector<Command> seen;
+    return seen;
+}
+
+std::vector<int> codesFrom(int id) {
+    std::vector<int> codes;
+    for (const Command& c : commands()) {
+        if (c.id == id) {
+            codes.push_back(c.code);
+        }
+    }
+    return codes;
+}
+
+void pump() {
+    MSG message{};
+    int quietRounds = 0;
+    for (int round = 0; round < 100000 && quietRounds < 2; ++round) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quietRounds = 0;
+            const HWND dialog = dialogOf(message.hwnd);
+            if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        } else if (view().idle()) {
+            ++quietRounds;
+        }
+    }
+}
+
+void whenIdle(std::function<void()> step) {
+    QTimer::singleShot(0, &view(), std::move(step));
+}
+
+INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            if (GetDlgItem(dialog, IDC_COUNT) != nullptr) {
+                CreateUpDownControl(
+                    WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, 50, 50,
+                    10, 10, dialog, IDC_COUNT_ARROWS, GetModuleHandleA(nullptr),
+                    GetDlgItem(dialog, IDC_COUNT), 5, 0, 3);
+                for (const char* fruit : {"Apple", "Banana", "Cherry", "Damson"}) {
+                    SendDlgItemMessageA(dialog, IDC_LIST, CB_ADDSTRING, 0,
+                                        reinterpret_cast<LPARAM>(fruit));
+                }
+                SendDlgItemMessageA(dialog, IDC_LIST, CB_SETCURSEL, 0, 0);
+            }
+            return TRUE;
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            commands().push_back(Command{id, HIWORD(wParam)});
+            if (GetDlgItem(dialog, IDC_MODAL_NOTE) != nullptr && (id == IDOK || id == IDCANCEL)) {
+                EndDialog(dialog, id);
+            }
+            if (id == IDC_APPLY) {
+                const int answer =
+                    MessageBoxA(dialog, "Careful with \xA3 signs", nullptr, MB_OK | MB_ICONWARNING);
+                commands().push_back(Command{0, answer});
+            }
+            return TRUE;
+        }
+        default:
+            return FALSE;
+    }
+}
+
+HWND createApplicationWindow() {
+    static const ATOM registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = applicationProc;
+        windowClass.cbWndExtra = DLGWINDOWEXTRA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QT_TEST));
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+        windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_QT_MENU);
+        windowClass.lpszClassName = kApplicationClass;
+        return RegisterClassA(&windowClass);
+    }();
+    if (registered == 0) {
+        return nullptr;
+    }
+    const HWND window = CreateDialogParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QT_APPLICATION), nullptr, nullptr, 0);
+    ShowWindow(window, SW_SHOWNORMAL);
+    pump();
+    return window;
+}
+
+QPoint centreInWindow(const QWidget* widget) {
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+void ControlsDialog::SetUp() {
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QT_CONTROLS),
+                                nullptr, testDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    pump();
+    commands().clear();
+}
+
+void ControlsDialog::TearDown() {
+    DestroyWindow(dialog);
+    pump();
+    commands().clear();
+}
+
+std::string ControlsDialog::textOf(int id) const {
+    char buffer[256] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+    return buffer;
+}
+
+}  // namespace quorvel::platform::qt::testing
