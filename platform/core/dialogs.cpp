@@ -1,6 +1,8 @@
 // The dialog manager: dialogs from templates, modal loops, the default dialog
 // procedure, dialog keyboard handling and the dialog-item calls.
 
+#include <algorithm>
+
 #include "platform/core/resources.h"
 #include "platform/core/state.h"
 

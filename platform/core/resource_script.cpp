@@ -454,8 +454,10 @@ std::string folderOf(const std::string& path) {
 
 class Preprocessor {
   public:
-    Preprocessor(const ScriptFileReader& read, std::vector<std::string>& files)
-        : read_(read), files_(files) {
+    // Tokens point into names, which must outlive them.
+    Preprocessor(const ScriptFileReader& read, std::vector<std::string>& files,
+                 std::deque<std::string>& names)
+        : read_(read), files_(files), names_(names) {
         define("RC_INVOKED", 1);
         define("_WIN32", 1);
     }
@@ -717,7 +719,7 @@ class Preprocessor {
     std::vector<std::string>& files_;
     std::map<std::string, Macro> macros_;
     std::set<std::string> onceOnly_;
-    std::deque<std::string> names_;  // file names the tokens point to
+    std::deque<std::string>& names_;  // file names the tokens point to
     std::vector<Token> out_;
     bool utf8_ = false;
 };
@@ -1210,7 +1212,8 @@ ScriptReadResult readResourceScript(const std::string& scriptPath,
                                     const ScriptFileReader& readFile) {
     ScriptReadResult result;
     try {
-        std::vector<Token> tokens = Preprocessor(readFile, result.files).run(scriptPath);
+        std::deque<std::string> names;
+        std::vector<Token> tokens = Preprocessor(readFile, result.files, names).run(scriptPath);
         result.script = Parser(std::move(tokens), readFile, result.files, scriptPath).run();
     } catch (const ScriptError& error) {
         result.error = error.message;
