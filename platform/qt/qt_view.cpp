@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -182,6 +181,15 @@ void QtView::postFor(HWND window, std::function<void()> action) {
         if (widgetOf(window) != nullptr) {
             applyAll(window);
         }
+        // A closed drop-down list may leave no window active on some
+        // desktops; the keyboard belongs to the core's active window.
+        if (QApplication::activeWindow() == nullptr &&
+            QApplication::activePopupWidget() == nullptr) {
+            if (QWidget* active = widgetOf(activeWindow());
+                active != nullptr && active->isVisible()) {
+                active->activateWindow();
+            }
+        }
     });
 }
 
@@ -265,10 +273,7 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
         case ControlKind::Button: {
             const DWORD type = w.type();
             if (type == BS_GROUPBOX) {
-                auto* box = new QGroupBox(parent);
-                // Clicks go through a group box to what lies in it.
-                box->setAttribute(Qt::WA_TransparentForMouseEvents);
-                return box;
+                return new GroupBoxWidget(parent);
             }
             QAbstractButton* button = nullptr;
             if (type == kButtonCheckBox || type == BS_AUTOCHECKBOX || type == kButton3State ||
@@ -495,7 +500,7 @@ void QtView::apply(HWND window, Change what) {
         case Change::Text:
             if (topLevel) {
                 widget->setWindowTitle(decoded(w->text));
-            } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            } else if (auto* group = dynamic_cast<GroupBoxWidget*>(widget)) {
                 group->setTitle(decoded(w->text));
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 button->setText(decoded(w->text));

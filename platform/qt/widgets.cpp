@@ -47,6 +47,33 @@ void WindowFrame::paintEvent(QPaintEvent* event) {
     }
 }
 
+GroupBoxWidget::GroupBoxWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void GroupBoxWidget::setTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void GroupBoxWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    // An etched line, as a dialog's group box has.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    if (title_.isEmpty()) {
+        return;
+    }
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    const int padding = metrics.averageCharWidth() / 2;
+    QRect text = metrics.boundingRect(QRect(), flags, title_);
+    text.moveTo(metrics.averageCharWidth() + padding, 0);
+    text.setHeight(metrics.height());
+    painter.fillRect(text.adjusted(-padding, 0, padding, 0), palette().window());
+    style()->drawItemText(&painter, text, flags, palette(), isEnabled(), title_,
+                          QPalette::WindowText);
+}
+
 void ComboBoxWidget::showListFromCore(bool show) {
     fromCore_ = true;
     if (show) {

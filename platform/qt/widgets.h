@@ -38,6 +38,22 @@ class WindowFrame : public QWidget {
     int border_;
 };
 
+// A group box as dialogs draw it: a frame whose top line runs through the
+// middle of the title. Clicks go through it to what lies inside.
+class GroupBoxWidget : public QWidget {
+  public:
+    explicit GroupBoxWidget(QWidget* parent);
+
+    QString title() const { return title_; }
+    void setTitle(const QString& title);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString title_;
+};
+
 class ComboBoxWidget : public QComboBox {
   public:
     explicit ComboBoxWidget(QWidget* parent) : QComboBox(parent) {}
