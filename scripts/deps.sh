@@ -8,6 +8,11 @@ packages=(
     g++ cmake ninja-build
     # engine tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face
+    # for the dialogs when the desktop brings none (offscreen tests)
+    qt6-base-dev fonts-dejavu-core
+    # scripts/measure-startup.sh: peak memory
+    time
 )
 
 missing=()
