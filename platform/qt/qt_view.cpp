@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QImageReader>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -515,7 +516,8 @@ void QtView::apply(HWND window, Change what) {
                 edit->setText(decoded(w->text));
                 apply(window, Change::Selection);
             }
-            if (!topLevel && shown_[topLevelOf(window)].placed) {
+            if (const auto top = shown_.find(topLevelOf(window));
+                !topLevel && top != shown_.end() && top->second.placed) {
                 nameControls(w->parent);
             }
             break;
@@ -760,6 +762,19 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
             return keyPressed(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
             return keyReleased(static_cast<QKeyEvent*>(event));
+        case QEvent::InputMethod:
+            // Text composed by an input method (dead keys, compose): typed
+            // like any other text.
+            if (const QString text = static_cast<QInputMethodEvent*>(event)->commitString();
+                !text.isEmpty()) {
+                post([typed = windows1252FromUtf8(text.toStdString())] {
+                    if (const Window* edit = findWindow(GetFocus());
+                        edit != nullptr && edit->kind == ControlKind::Edit) {
+                        input::typeText(edit->handle, typed);
+                    }
+                });
+            }
+            return true;
         case QEvent::Shortcut:
             // A button's mnemonic clicks it through the core.
             if (const HWND handle = handleOf(watched);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -136,6 +137,13 @@ TEST_F(DialogInput, typed_text_is_stored_in_windows_1252_with_question_marks_out
     EXPECT_EQ(textOf(IDC_NAME),
               "ost \xA3"
               "5 ");
+    // Text composed by an input method counts as typed.
+    key(Qt::Key_End);
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00E9"));
+    QApplication::sendEvent(QApplication::focusWidget(), &composed);
+    pump();
+    EXPECT_EQ(textOf(IDC_NAME), "ost \xA3" "5 \xE9");
     key(Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), "x");
     pump();
