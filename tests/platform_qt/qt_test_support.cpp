@@ -1,11 +1,15 @@
 #include "tests/platform_qt/qt_test_support.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 namespace quorvel::platform::qt::testing {
 namespace {
 
-constexpr const char* kApplicationClass = "Quorvel Qt Test Application";
+QtView* installed = nullptr;
 
 HWND dialogOf(HWND window) {
     const Window* w = findWindow(window);
@@ -24,10 +28,6 @@ LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
-
-namespace {
-QtView* installed = nullptr;
-}
 
 void installView(QtView& view) {
     installed = &view;
@@ -54,17 +54,16 @@ std::vector<int> codesFrom(int id) {
 
 void pump() {
     MSG message{};
-    int quietRounds = 0;
-    for (int round = 0; round < 100000 && quietRounds < 2; ++round) {
+    for (int round = 0, quiet = 0; round < 100000 && quiet < 2; ++round) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            quietRounds = 0;
+            quiet = 0;
             const HWND dialog = dialogOf(message.hwnd);
             if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }
         } else if (view().idle()) {
-            ++quietRounds;
+            ++quiet;
         }
     }
 }
@@ -74,36 +73,28 @@ void whenIdle(std::function<void()> step) {
 }
 
 INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            if (GetDlgItem(dialog, IDC_COUNT) != nullptr) {
-                CreateUpDownControl(
-                    WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, 50, 50,
-                    10, 10, dialog, IDC_COUNT_ARROWS, GetModuleHandleA(nullptr),
-                    GetDlgItem(dialog, IDC_COUNT), 5, 0, 3);
-                for (const char* fruit : {"Apple", "Banana", "Cherry", "Damson"}) {
-                    SendDlgItemMessageA(dialog, IDC_LIST, CB_ADDSTRING, 0,
-                                        reinterpret_cast<LPARAM>(fruit));
-                }
-                SendDlgItemMessageA(dialog, IDC_LIST, CB_SETCURSEL, 0, 0);
-            }
-            return TRUE;
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            commands().push_back(Command{id, HIWORD(wParam)});
-            if (GetDlgItem(dialog, IDC_MODAL_NOTE) != nullptr && (id == IDOK || id == IDCANCEL)) {
-                EndDialog(dialog, id);
-            }
-            if (id == IDC_APPLY) {
-                const int answer =
-                    MessageBoxA(dialog, "Careful with \xA3 signs", nullptr, MB_OK | MB_ICONWARNING);
-                commands().push_back(Command{0, answer});
-            }
-            return TRUE;
+    if (message == WM_INITDIALOG && GetDlgItem(dialog, IDC_COUNT) != nullptr) {
+        CreateUpDownControl(WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT,
+                            50, 50, 10, 10, dialog, IDC_COUNT_ARROWS, GetModuleHandleA(nullptr),
+                            GetDlgItem(dialog, IDC_COUNT), 5, 0, 3);
+        for (const char* fruit : {"Apple", "Banana", "Cherry", "Damson"}) {
+            SendDlgItemMessageA(dialog, IDC_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fruit));
         }
-        default:
-            return FALSE;
+        SendDlgItemMessageA(dialog, IDC_LIST, CB_SETCURSEL, 0, 0);
     }
+    if (message != WM_COMMAND) {
+        return message == WM_INITDIALOG;
+    }
+    const int id = LOWORD(wParam);
+    commands().push_back(Command{id, HIWORD(wParam)});
+    if (GetDlgItem(dialog, IDC_MODAL_NOTE) != nullptr && (id == IDOK || id == IDCANCEL)) {
+        EndDialog(dialog, id);
+    } else if (id == IDC_APPLY) {
+        const int answer =
+            MessageBoxA(dialog, "Careful with \xA3 signs", nullptr, MB_OK | MB_ICONWARNING);
+        commands().push_back(Command{0, answer});
+    }
+    return TRUE;
 }
 
 HWND createApplicationWindow() {
@@ -113,24 +104,22 @@ HWND createApplicationWindow() {
         windowClass.cbWndExtra = DLGWINDOWEXTRA;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QT_TEST));
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.hbrBackground = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
         windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_QT_MENU);
-        windowClass.lpszClassName = kApplicationClass;
+        windowClass.lpszClassName = "Quorvel Qt Test Application";
         return RegisterClassA(&windowClass);
     }();
-    if (registered == 0) {
-        return nullptr;
-    }
-    const HWND window = CreateDialogParamA(
-        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QT_APPLICATION), nullptr, nullptr, 0);
+    const HWND window = registered == 0 ? nullptr
+                                        : CreateDialogParamA(GetModuleHandleA(nullptr),
+                                                             MAKEINTRESOURCEA(IDD_QT_APPLICATION),
+                                                             nullptr, nullptr, 0);
     ShowWindow(window, SW_SHOWNORMAL);
     pump();
     return window;
 }
 
-QPoint centreInWindow(const QWidget* widget) {
-    return widget->mapTo(widget->window(), widget->rect().center());
+void saveScreenshot(HWND window, const char* name) {
+    EXPECT_TRUE(view().widgetOf(window)->grab().save(QDir(QUORVEL_SCREENSHOT_DIR).filePath(name)));
 }
 
 void ControlsDialog::SetUp() {
@@ -152,6 +141,25 @@ std::string ControlsDialog::textOf(int id) const {
     char buffer[256] = {};
     GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
     return buffer;
+}
+
+void ControlsDialog::click(int id) {
+    QTest::mouseClick(view().widgetOf(item(id)), Qt::LeftButton);
+    pump();
+}
+
+void ControlsDialog::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target != nullptr ? target : view().widgetOf(dialog), key, modifiers);
+    pump();
+}
+
+void ControlsDialog::type(const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    pump();
 }
 
 }  // namespace quorvel::platform::qt::testing

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the Qt view's tests share: the one view, a message loop to run until
-// the user's input has all been handled, the dialogs of qt_test.rc and the
+// What the Qt view's tests share: the one view, a message loop run until the
+// user's input has all been handled, the dialogs of qt_test.rc and the
 // WM_COMMAND notifications they received.
 
 #include <gtest/gtest.h>
@@ -25,29 +25,22 @@ struct Command {
 void installView(QtView& view);
 QtView& view();
 
-// WM_COMMAND notifications received by the test dialogs and the application
-// window, oldest first.
+// WM_COMMAND received by the test windows, oldest first; a warning box's
+// answer is recorded as id 0 with the answer as code.
 std::vector<Command>& commands();
-// The notifications one control sent.
 std::vector<int> codesFrom(int id);
 
-// Runs the message loop (with dialog keyboard handling) until every piece of
-// input the widgets received has been handled.
+// Runs the message loop, with dialog keyboard handling, until every piece
+// of input the widgets received has been handled.
 void pump();
-
 // Runs step the next time a message loop waits for input.
 void whenIdle(std::function<void()> step);
 
-// The procedure of the test dialogs: records WM_COMMAND; in the modal box,
-// OK and Cancel end the dialog with their id; Apply in the controls dialog
-// shows a warning box and records its answer as a command with id 0.
+// In the modal box OK and Cancel end the dialog; "Apply" in the controls
+// dialog shows a warning box.
 INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Registers the application window's class (once) and creates its window.
 HWND createApplicationWindow();
-
-// The frame's point for a widget's centre.
-QPoint centreInWindow(const QWidget* widget);
+void saveScreenshot(HWND window, const char* name);
 
 class ControlsDialog : public ::testing::Test {
   protected:
@@ -60,6 +53,11 @@ class ControlsDialog : public ::testing::Test {
         return qobject_cast<Widget*>(view().widgetOf(item(id)));
     }
     std::string textOf(int id) const;
+    void click(int id);
+    // A key to the widget with the focus, then the loop until it is handled.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Typing as a keyboard layout delivers it, beyond ASCII too.
+    void type(const QString& text);
 
     HWND dialog = nullptr;
 };
