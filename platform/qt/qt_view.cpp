@@ -183,15 +183,20 @@ void QtView::postFor(HWND window, std::function<void()> action) {
             applyAll(window);
         }
         // A closed drop-down list may leave no window active on some
-        // desktops; the keyboard belongs to the core's active window.
-        if (QApplication::activeWindow() == nullptr &&
-            QApplication::activePopupWidget() == nullptr) {
-            if (QWidget* active = widgetOf(activeWindow());
-                active != nullptr && active->isVisible()) {
-                active->activateWindow();
-            }
-        }
+        // desktops.
+        keepActive();
     });
+}
+
+// Keyboard input belongs to the core's active window: when a window of ours
+// went away (a list's popup, a dialog) and left none active, it becomes
+// active again. Another program's active window is left alone.
+void QtView::keepActive() {
+    if (QApplication::activeWindow() == nullptr && QApplication::activePopupWidget() == nullptr) {
+        if (QWidget* active = widgetOf(activeWindow()); active != nullptr && active->isVisible()) {
+            active->activateWindow();
+        }
+    }
 }
 
 void QtView::afterFirstPaint(std::function<void()> hook) {
@@ -618,6 +623,7 @@ void QtView::showTopLevel(HWND window, bool show) {
     QWidget* frame = widgetOf(window);
     if (!show) {
         frame->hide();
+        QTimer::singleShot(0, this, [this] { keepActive(); });
         return;
     }
     place(window);
@@ -638,6 +644,14 @@ void QtView::focusChanged(HWND from, HWND to) {
     ++syncing_;
     if (QWidget* widget = widgetOf(to); widget != nullptr) {
         widget->setFocus(Qt::OtherFocusReason);
+        // The focus moving to another of our windows (a modal dialog
+        // ending, say) takes the activation along.
+        QWidget* window = widget->window();
+        QWidget* active = QApplication::activeWindow();
+        if (active != window && window->isVisible() &&
+            (active == nullptr || handles_.count(active) != 0)) {
+            window->activateWindow();
+        }
     } else if (QWidget* old = widgetOf(from); old != nullptr) {
         old->clearFocus();
     }

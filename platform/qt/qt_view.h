@@ -85,6 +85,7 @@ class QtView final : public QObject, public View {
     void apply(HWND window, Change what);
     void updateDefaultButtons(HWND dialog);
     void nameControls(HWND dialog);
+    void keepActive();
     void runOne();
     // Runs action, then shows the window as the core has it, in case the
     // core did not take the input the widget already shows.
