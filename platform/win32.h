@@ -7,8 +7,9 @@
 
 #ifdef _WIN32
 
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #else
 

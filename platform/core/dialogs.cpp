@@ -144,9 +144,17 @@ LRESULT defaultDialogHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             }
             return 0;
         }
-        case WM_SETFOCUS:
-            activate(dialog);
+        case WM_SETFOCUS: {
+            // The dialog passes the focus on to the control that had it last.
+            HWND target = d->savedFocus;
+            if (!isSelfOrDescendant(dialog, target) || target == dialog || !takesInput(target)) {
+                target = nextTabItem(dialog, nullptr, false);
+            }
+            if (target != nullptr) {
+                SetFocus(target);
+            }
             return 0;
+        }
         case DM_GETDEFID:
             return d->defaultId != 0 ? MAKELONG(d->defaultId, DC_HASDEFID) : 0;
         case DM_SETDEFID: {
