@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 
 #include "platform/core/code_page.h"
+#include "platform/core/dialog_units.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -38,25 +38,14 @@ QFont dialogFont(const std::string& faceName, int pointSize) {
 
 BaseUnits baseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
+    const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return BaseUnits{(width / 26 + 1) / 2, metrics.height()};
-}
-
-int mulDiv(int value, int numerator, int denominator) {
-    if (denominator == 0) {
-        return 0;
-    }
-    const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
-    const std::int64_t half = denominator / 2;
-    const std::int64_t rounded =
-        product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
-    return static_cast<int>(rounded);
+    return BaseUnits{averageCharacterWidth(letters), metrics.height()};
 }
 
 QRect toPixels(const Rect& dialogUnits, BaseUnits units) {
-    return QRect(mulDiv(dialogUnits.x, units.x, 4), mulDiv(dialogUnits.y, units.y, 8),
-                 mulDiv(dialogUnits.cx, units.x, 4), mulDiv(dialogUnits.cy, units.y, 8));
+    const Rect pixels = dialogUnitsToPixels(dialogUnits, units.x, units.y);
+    return QRect(pixels.x, pixels.y, pixels.cx, pixels.cy);
 }
 
 }  // namespace quorvel::platform::qt

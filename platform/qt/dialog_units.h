@@ -1,8 +1,7 @@
 #pragma once
 
-// Dialog units, as the platform's dialog manager turns them into pixels: a
-// horizontal unit is a quarter of the template font's average character
-// width, a vertical unit an eighth of its height.
+// The template font on the desktop, and its base units for the core's
+// dialog-unit conversion (platform/core/dialog_units.h).
 
 #include <QFont>
 #include <QRect>
@@ -23,9 +22,6 @@ struct BaseUnits {
 QFont dialogFont(const std::string& faceName, int pointSize);
 
 BaseUnits baseUnitsOf(const QFont& font);
-
-// value * numerator / denominator, rounded half away from zero.
-int mulDiv(int value, int numerator, int denominator);
 
 QRect toPixels(const Rect& dialogUnits, BaseUnits units);
 

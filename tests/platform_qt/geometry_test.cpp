@@ -6,17 +6,14 @@
 #include <QFontDatabase>
 #include <QLabel>
 
+#include "platform/core/dialog_units.h"
 #include "platform/qt/dialog_units.h"
 #include "tests/platform_qt/qt_test_support.h"
 
 namespace quorvel::platform::qt::testing {
 namespace {
 
-TEST(dialog_units, round_half_away_from_zero_from_the_desktop_face) {
-    EXPECT_EQ(mulDiv(7, 6, 4), 11);    // half up
-    EXPECT_EQ(mulDiv(5, 13, 8), 8);    // below half down
-    EXPECT_EQ(mulDiv(-7, 6, 4), -11);  // half away from zero
-    EXPECT_EQ(mulDiv(5, 6, 0), 0);
+TEST(dialog_units, come_from_the_desktop_face_at_the_template_size) {
     const QFont font = dialogFont("ms sans serif", 8);
     EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     EXPECT_EQ(font.pointSize(), 8);
@@ -28,14 +25,11 @@ using DialogGeometry = ControlsDialog;
 TEST_F(DialogGeometry, controls_sit_where_the_templates_dialog_units_put_them) {
     // The units, worked out here from the font the client area shows.
     const QFontMetrics metrics(view().clientOf(dialog)->font());
-    const int unitX = (metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                           26 +
-                       1) /
-                      2;
+    const int unitX = averageCharacterWidth(metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
     const auto px = [&](int x, int y, int cx, int cy) {
-        return QRect(mulDiv(x, unitX, 4), mulDiv(y, metrics.height(), 8), mulDiv(cx, unitX, 4),
-                     mulDiv(cy, metrics.height(), 8));
+        const Rect r = dialogUnitsToPixels(Rect{x, y, cx, cy}, unitX, metrics.height());
+        return QRect(r.x, r.y, r.cx, r.cy);
     };
     EXPECT_EQ(view().clientOf(dialog)->size(), px(0, 0, 200, 150).size());
     EXPECT_EQ(view().widgetOf(item(IDOK))->geometry(), px(30, 130, 50, 14));
