@@ -11,14 +11,6 @@ namespace {
 
 QtView* installed = nullptr;
 
-HWND dialogOf(HWND window) {
-    const Window* w = findWindow(window);
-    while (w != nullptr && w->isChild()) {
-        w = findWindow(w->parent);
-    }
-    return w == nullptr ? nullptr : w->handle;
-}
-
 LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
         commands().push_back(Command{LOWORD(wParam), HIWORD(wParam)});
@@ -57,8 +49,7 @@ void pump() {
     for (int round = 0, quiet = 0; round < 100000 && quiet < 2; ++round) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             quiet = 0;
-            const HWND dialog = dialogOf(message.hwnd);
-            if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
+            if (!IsDialogMessageA(activeWindow(), &message)) {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }
@@ -163,3 +154,15 @@ void ControlsDialog::type(const QString& text) {
 }
 
 }  // namespace quorvel::platform::qt::testing
+
+int main(int argc, char** argv) {
+    // Offscreen unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    quorvel::platform::qt::QtView view;
+    quorvel::platform::qt::testing::installView(view);
+    return RUN_ALL_TESTS();
+}
