@@ -11,7 +11,12 @@ packages=(
     # quorvel-settle: reading JSON Lines, and its command line
     libsimdjson-dev libcli11-dev
     # quorvel-settle's fuzzing (scripts/fuzz.sh) and timing (scripts/bench-settle.sh)
-    clang libclang-rt-dev time
+    clang libclang-rt-dev
+    # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face
+    # for the dialogs when the desktop brings none (offscreen tests)
+    qt6-base-dev fonts-dejavu-core
+    # peak memory in scripts/bench-settle.sh and scripts/measure-startup.sh
+    time
 )
 
 missing=()
