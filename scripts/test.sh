@@ -15,7 +15,7 @@ run_suite() {
 }
 
 echo "== plain build"
-run_suite build
+run_suite build -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
+    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=OFF
