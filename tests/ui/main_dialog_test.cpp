@@ -1,6 +1,5 @@
 // The main dialog keeps its controls consistent as the user works them.
 
-#include "resources/resource.h"
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
 
@@ -26,27 +25,26 @@ std::string usable(const MainWindow& window, int n) {
 
 TEST_F(MainDialog, starts_as_a_one_selection_win_slip_with_tax_paid) {
     EXPECT_TRUE(checked(IDC_SELECTIONS_1) && checked(IDC_TAX_PAID));
-    EXPECT_EQ(items(IDC_EACH_WAY), (Texts{"Win", "E/D", "W/W P/P"}));
     EXPECT_EQ(currentItem(IDC_EACH_WAY), "Win");
     EXPECT_EQ(currentItem(IDC_BET), "Single");
     EXPECT_EQ(textLimit(IDC_STAKE), 7);  // as many characters as the stake is read from
     EXPECT_EQ(usable(*this, 1), "10000");
     EXPECT_EQ(usable(*this, 6), "00000");
     EXPECT_EQ(items(row(6).result), kResults);
-    EXPECT_EQ(items(row(6).placeTerms), (Texts{"1/5", "1/4", "Win Only"}));
-    EXPECT_EQ(items(row(6).rule4).back(), "75p per \xA3");
 }
 
-TEST_F(MainDialog, a_winner_opens_its_price_and_rule4_and_its_place_terms_only_each_way) {
+TEST_F(MainDialog, a_winner_or_placed_runner_opens_its_price_and_its_place_terms_only_each_way) {
     choose(row(1).result, "Won");
     EXPECT_EQ(usable(*this, 1), "11110");
     choose(IDC_EACH_WAY, "E/D");
     EXPECT_EQ(usable(*this, 1), "11111");
     choose(row(1).result, "Non-Runner");
     EXPECT_EQ(usable(*this, 1), "10000");
+    choose(row(1).result, "Place");
+    EXPECT_EQ(usable(*this, 1), "11111");
 }
 
-TEST_F(MainDialog, a_new_count_opens_its_rows_and_refills_the_bet_list_only_when_it_changes) {
+TEST_F(MainDialog, a_new_count_opens_its_rows_keeps_the_others_and_refills_bets_only_on_change) {
     click(IDC_SELECTIONS_3);
     EXPECT_EQ(usable(*this, 3), "10000");
     EXPECT_EQ(usable(*this, 4), "00000");
@@ -54,10 +52,6 @@ TEST_F(MainDialog, a_new_count_opens_its_rows_and_refills_the_bet_list_only_when
     choose(IDC_BET, "Treble");
     click(IDC_SELECTIONS_3);
     EXPECT_EQ(currentItem(IDC_BET), "Treble");
-}
-
-TEST_F(MainDialog, rows_out_of_use_keep_their_settings_for_when_the_count_rises) {
-    click(IDC_SELECTIONS_3);
     choose(row(3).result, "Won");
     choose(row(3).price, "100/30");
     click(IDC_SELECTIONS_1);
@@ -74,11 +68,11 @@ TEST_F(MainDialog, back_to_win_turns_placed_rows_to_lost_and_takes_place_away) {
     choose(row(2).result, "Won");
     choose(IDC_EACH_WAY, "E/D");  // already each way: nothing changes
     EXPECT_EQ(items(row(6).result), (Texts{"Lost", "Won", "Non-Runner", "Place"}));
+    EXPECT_EQ(currentItem(row(1).result), "Place");
     choose(IDC_EACH_WAY, "Win");
     EXPECT_EQ(currentItem(row(1).result), "Lost");
     EXPECT_EQ(usable(*this, 1), "10000");
     EXPECT_EQ(currentItem(row(2).result), "Won");
-    EXPECT_EQ(usable(*this, 2), "11110");
     EXPECT_EQ(items(row(6).result), kResults);
 }
 
@@ -98,7 +92,7 @@ TEST_F(MainDialog, clear_empties_the_slip_and_resets_every_row) {
     EXPECT_TRUE(checked(IDC_SELECTIONS_1) && !checked(IDC_SELECTIONS_2) && checked(IDC_TAX_PAID));
     EXPECT_EQ(currentItem(IDC_EACH_WAY), "Win");
     EXPECT_EQ(items(IDC_BET), Texts{"Single"});
-    EXPECT_TRUE(text(IDC_STAKE).empty() && shows("", ""));
+    EXPECT_EQ(text(IDC_STAKE) + text(IDC_TOTAL_STAKE) + text(IDC_RETURNS), "");
     EXPECT_EQ(items(row(2).result), kResults);
     EXPECT_EQ(currentItem(row(2).price), "Evens");
     EXPECT_FALSE(checked(row(2).oddsOn));

@@ -1,6 +1,5 @@
 #include "tests/ui/main_window.h"
 
-#include "resources/resource.h"
 #include "ui/app_shell.h"
 
 namespace quorvel::testing {
@@ -48,20 +47,15 @@ void MainWindow::SetUp() {
 }
 
 void MainWindow::TearDown() {
-    // The dialogs the test opened go with the main window that owns them.
     if (IsWindow(window)) {
         DestroyWindow(window);
     }
     WindowTest::TearDown();
 }
 
-void MainWindow::settle() const {
-    click(IDC_SETTLE);
-}
-
-::testing::AssertionResult MainWindow::shows(const std::string& totalStake,
-                                             const std::string& returns) const {
-    if (text(IDC_TOTAL_STAKE) == totalStake && text(IDC_RETURNS) == returns) {
+::testing::AssertionResult MainWindow::shows(const char* totalStake, const char* returns) const {
+    if (text(IDC_TOTAL_STAKE) == std::string("\xA3") + totalStake &&
+        text(IDC_RETURNS) == std::string("\xA3") + returns) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "shows total stake \"" << text(IDC_TOTAL_STAKE)

@@ -9,14 +9,10 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "resources/resource.h"
 #include "tests/support/ui_driver.h"
 
 namespace quorvel::testing {
-
-// "£" and the amount, as the program shows money.
-inline std::string pounds(const char* amount) {
-    return std::string("\xA3") + amount;
-}
 
 struct DialogDriver {
     HWND window = nullptr;
@@ -43,9 +39,9 @@ class MainWindow : public WindowTest, public DialogDriver {
   protected:
     void SetUp() override;
     void TearDown() override;
-    void settle() const;
-    ::testing::AssertionResult shows(const std::string& totalStake,
-                                     const std::string& returns) const;
+    void settle() const { click(IDC_SETTLE); }
+    // The two amounts shown after "£".
+    ::testing::AssertionResult shows(const char* totalStake, const char* returns) const;
 
     // A modal dialog of the main window, created modeless from its template
     // with its own dialog procedure, so that the test can work it.
