@@ -1,13 +1,11 @@
 // Top-level windows: the application window's frame, menu and close box,
-// a modal dialog over it, and the message loop's wait.
+// and a modal dialog over it.
 
-#include <QApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include "tests/platform_qt/qt_test_support.h"
 
@@ -35,7 +33,8 @@ class ApplicationWindow : public ::testing::Test {
     HWND window = nullptr;
 };
 
-TEST_F(ApplicationWindow, has_caption_menu_icon_and_a_fixed_centred_frame) {
+TEST_F(ApplicationWindow,
+       has_caption_menu_icon_a_fixed_centred_frame_and_a_close_box_for_the_core) {
     EXPECT_EQ(frame()->windowTitle(), "Qt Test Application");
     const QMenuBar* bar = frame()->findChild<QMenuBar*>();
     ASSERT_EQ(bar->actions().size(), 2);
@@ -49,19 +48,10 @@ TEST_F(ApplicationWindow, has_caption_menu_icon_and_a_fixed_centred_frame) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((frame()->geometry().center() - screen.center()).manhattanLength(), 3);
     saveScreenshot(window, "qt-application.png");
-}
-
-TEST_F(ApplicationWindow, alt_mnemonic_opens_the_menu_and_the_close_box_asks_the_core) {
-    QApplication::setActiveWindow(frame());
-    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QTest::keyClick(menu, Qt::Key_X);
-    pump();
     frame()->close();  // a dialog's close box is its Cancel
     pump();
     EXPECT_TRUE(IsWindow(window));
-    EXPECT_EQ(commands(), (std::vector<Command>{{ID_FILE_EXIT, 0}, {IDCANCEL, BN_CLICKED}}));
+    EXPECT_EQ(commands(), (std::vector<Command>{{IDCANCEL, BN_CLICKED}}));
 }
 
 TEST_F(ApplicationWindow, a_modal_dialog_blocks_its_owner_until_it_returns) {
@@ -87,17 +77,6 @@ TEST_F(ApplicationWindow, a_modal_dialog_blocks_its_owner_until_it_returns) {
     QTest::mouseClick(frame()->windowHandle(), Qt::LeftButton, {}, run());
     pump();
     EXPECT_EQ(commands().back(), (Command{IDC_APP_RUN, BN_CLICKED}));
-}
-
-TEST_F(ApplicationWindow, get_message_sleeps_in_qt_until_a_key_arrives) {
-    SetFocus(GetDlgItem(window, IDC_APP_RUN));
-    QTimer::singleShot(50, frame(),
-                       [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); });
-    MSG message{};
-    ASSERT_TRUE(GetMessageA(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_KEYDOWN));
-    EXPECT_EQ(message.wParam, static_cast<WPARAM>(VK_TAB));
-    pump();
 }
 
 }  // namespace
