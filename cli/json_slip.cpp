@@ -110,19 +110,24 @@ Failure mustBe(const Scalar& scalar, od::json_type type, const char* what,
     return {};
 }
 
-Failure readLeg(od::value& value, int number, LegDraft& leg) {
+// Opens a JSON object, or answers `notObject` when the value is something else.
+Failure openObject(od::value& value, SlipError notObject, od::object& object) {
     od::json_type type{};
     if (const error_code e = value.type().get(type)) {
         return brokenJson(e);
     }
     if (type != od::json_type::object) {
-        return SlipError{legField(number, ""), "must be an object"};
+        return notObject;
     }
-    od::object object;
     if (const error_code e = value.get_object().get(object)) {
         return brokenJson(e);
     }
-    unsigned seen = 0;
+    return {};
+}
+
+// Calls onField(key, value) for each member of the object in order, stopping at the first failure.
+template <typename OnField>
+Failure forEachField(od::object& object, OnField onField) {
     for (auto member : object) {
         od::field field;
         if (const error_code e = std::move(member).get(field)) {
@@ -132,8 +137,21 @@ Failure readLeg(od::value& value, int number, LegDraft& leg) {
         if (const error_code e = field.unescaped_key().get(key)) {
             return brokenJson(e);
         }
+        if (Failure f = onField(key, field.value())) {
+            return f;
+        }
+    }
+    return {};
+}
+
+Failure readLeg(od::value& value, int number, LegDraft& leg) {
+    od::object object;
+    if (Failure f = openObject(value, {legField(number, ""), "must be an object"}, object)) {
+        return f;
+    }
+    unsigned seen = 0;
+    return forEachField(object, [&](std::string_view key, od::value& content) -> Failure {
         Scalar scalar;
-        od::value content = field.value();
         if (Failure f = readScalar(content, scalar)) {
             return f;
         }
@@ -176,11 +194,8 @@ Failure readLeg(od::value& value, int number, LegDraft& leg) {
         } else {
             f = unknownField(legField(number, ""), key);
         }
-        if (f) {
-            return f;
-        }
-    }
-    return {};
+        return f;
+    });
 }
 
 Failure readLegs(od::value& value, SlipDraft& draft) {
@@ -215,29 +230,13 @@ Failure readLegs(od::value& value, SlipDraft& draft) {
 }
 
 Failure readPreferences(od::value& value, AppState& app) {
-    od::json_type type{};
-    if (const error_code e = value.type().get(type)) {
-        return brokenJson(e);
-    }
-    if (type != od::json_type::object) {
-        return SlipError{"preferences", "must be an object"};
-    }
     od::object object;
-    if (const error_code e = value.get_object().get(object)) {
-        return brokenJson(e);
+    if (Failure f = openObject(value, {"preferences", "must be an object"}, object)) {
+        return f;
     }
     unsigned seen = 0;
-    for (auto member : object) {
-        od::field field;
-        if (const error_code e = std::move(member).get(field)) {
-            return brokenJson(e);
-        }
-        std::string_view key;
-        if (const error_code e = field.unescaped_key().get(key)) {
-            return brokenJson(e);
-        }
+    return forEachField(object, [&](std::string_view key, od::value& content) -> Failure {
         Scalar scalar;
-        od::value content = field.value();
         if (Failure f = readScalar(content, scalar)) {
             return f;
         }
@@ -253,43 +252,25 @@ Failure readPreferences(od::value& value, AppState& app) {
         if (scalar.type != od::json_type::number || !scalar.isInteger) {
             return SlipError{name, "must be an integer"};
         }
-        if (Failure f = problemAt(readPreference(*preference, scalar.integer, app), name)) {
-            return f;
-        }
-    }
-    return {};
+        return problemAt(readPreference(*preference, scalar.integer, app), name);
+    });
 }
 
 Failure readSlip(od::object& root, SlipDraft& draft) {
     unsigned seen = 0;
-    for (auto member : root) {
-        od::field field;
-        if (const error_code e = std::move(member).get(field)) {
-            return brokenJson(e);
-        }
-        std::string_view key;
-        if (const error_code e = field.unescaped_key().get(key)) {
-            return brokenJson(e);
-        }
-        od::value value = field.value();
+    return forEachField(root, [&](std::string_view key, od::value& value) -> Failure {
         Failure f;
         if (key == "legs") {
             if (!(f = firstSighting(seen, 1, "legs"))) {
                 f = readLegs(value, draft);
             }
-            if (f) {
-                return f;
-            }
-            continue;
+            return f;
         }
         if (key == "preferences") {
             if (!(f = firstSighting(seen, 2, "preferences"))) {
                 f = readPreferences(value, draft.app);
             }
-            if (f) {
-                return f;
-            }
-            continue;
+            return f;
         }
         Scalar scalar;
         if ((f = readScalar(value, scalar))) {
@@ -330,11 +311,8 @@ Failure readSlip(od::object& root, SlipDraft& draft) {
         } else {
             f = unknownField("", key);
         }
-        if (f) {
-            return f;
-        }
-    }
-    return {};
+        return f;
+    });
 }
 
 // A line holding a lone value is a valid JSON text that is no slip; anything else is broken.
