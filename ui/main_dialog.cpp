@@ -47,6 +47,19 @@ void checkSelectionCountOne() {
     }
 }
 
+// Every row's result, price and Rule 4 list, each column for all six rows in turn.
+void fillResultPriceAndRule4Lists(HWND dialog) {
+    for (const SelectionRow& row : kSelectionRows) {
+        fillResultList(dialog, row.result);
+    }
+    for (const SelectionRow& row : kSelectionRows) {
+        fillPriceList(dialog, row.price);
+    }
+    for (const SelectionRow& row : kSelectionRows) {
+        fillRule4List(dialog, row.rule4);
+    }
+}
+
 void openDialog(int templateId, DLGPROC procedure, LPARAM parameter) {
     DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(templateId), appState.mainDialog, procedure,
                     parameter);
@@ -66,15 +79,7 @@ void initMainDialog() {
     }
     selectItem(IDC_EACH_WAY, kEachWayTexts[static_cast<int>(EachWayMode::Win)]);
 
-    for (const SelectionRow& row : kSelectionRows) {
-        fillResultList(dialog, row.result);
-    }
-    for (const SelectionRow& row : kSelectionRows) {
-        fillPriceList(dialog, row.price);
-    }
-    for (const SelectionRow& row : kSelectionRows) {
-        fillRule4List(dialog, row.rule4);
-    }
+    fillResultPriceAndRule4Lists(dialog);
     for (const SelectionRow& row : kSelectionRows) {
         fillPlaceTermsList(dialog, row.placeTerms);
     }
@@ -184,15 +189,7 @@ void clearSlip() {
     checkSelectionCountOne();
     CheckDlgButton(dialog, IDC_TAX_PAID, BST_CHECKED);
     // Refilling the result lists also takes "Place" out of them.
-    for (const SelectionRow& row : kSelectionRows) {
-        fillResultList(dialog, row.result);
-    }
-    for (const SelectionRow& row : kSelectionRows) {
-        fillPriceList(dialog, row.price);
-    }
-    for (const SelectionRow& row : kSelectionRows) {
-        fillRule4List(dialog, row.rule4);
-    }
+    fillResultPriceAndRule4Lists(dialog);
     for (const SelectionRow& row : kSelectionRows) {
         CheckDlgButton(dialog, row.oddsOn, BST_UNCHECKED);
     }
