@@ -8,6 +8,10 @@ packages=(
     g++ cmake ninja-build
     # engine tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
+    # quorvel-settle: reading JSON Lines, and its command line
+    libsimdjson-dev libcli11-dev
+    # quorvel-settle's fuzzing (scripts/fuzz.sh) and timing (scripts/bench-settle.sh)
+    clang libclang-rt-dev time
 )
 
 missing=()

@@ -1,0 +1,180 @@
+// quorvel-settle: settles slips from the command line, one from options or many as JSON Lines.
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/flag_slip.h"
+#include "cli/json_lines.h"
+#include "cli/slip_report.h"
+
+namespace {
+
+using namespace quorvel::cli;
+
+constexpr int kAllSettled = 0;
+constexpr int kSomeInvalid = 1;
+constexpr int kBadCommandLine = 2;
+
+constexpr const char* kDescription =
+    "Settles UK off-course horse-racing bet slips with the same engine and texts as the "
+    "Quorvel window.";
+
+constexpr const char* kFooter = R"(
+One slip from options: each LEG is one argument, a result ("Lost", "Won", "Non-Runner",
+"Place") followed, in any order, by a price ("Evens", "6/4", "100/30" ... "1250/1"; default
+Evens), place terms ("1/5", "1/4" or "Win Only"; default 1/5), "odds-on", and "rule4=N"
+(N pence per pound, 0..75 in steps of 5). Legs are numbered from 1 in the order given.
+
+  quorvel-settle --bet "Lucky 15" --stake 10 --each-way E/D --no-tax-paid \
+      "Won 5/1" "Place 3/1 1/4" Lost Non-Runner
+  quorvel-settle --bet Double --explain "Won 2/1 rule4=25" "Won 6/4 odds-on"
+
+--bet takes a text of the Bet list for that number of legs, or a position in it (0, 1, ...);
+--stake takes the text of the stake box ("" means 10). Errors name the field as JSON mode
+does and end with exit status 2.
+
+JSON Lines: quorvel-settle --json [--explain] [FILE...] reads one slip object per line
+(standard input without files) and writes one result per line, in order:
+
+  {"bet": "Lucky 15", "stake": 10, "eachWay": "E/D", "taxPaid": false,
+   "legs": [{"result": "Won", "price": "5/1"}, {"result": "Place", "price": "3/1",
+   "terms": "1/4"}, {}, {"result": "Non-Runner"}]}
+  -> {"bets": 30, "totalStake": "£3.00", "returns": "£3.25"}
+
+Slip fields: legs, bet, stake, eachWay, taxPaid, preferences {taxRate, lucky15Consolation,
+lucky15Bonus, lucky31Consolation, lucky31Bonus, lucky63Consolation, lucky63Bonus}; leg
+fields: result, price, oddsOn, rule4, terms. An invalid slip is answered {"error": "..."}.
+Exit status: 0 every slip settled, 1 some slip was invalid, 2 bad command line or I/O error.)";
+
+struct Options {
+    bool json = false;
+    bool explain = false;
+    SlipFlags slip;
+    std::vector<std::string> arguments;
+};
+
+int settleJsonLines(const Options& options) {
+    std::vector<std::FILE*> inputs;
+    for (const std::string& path : options.arguments) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr) {
+            std::fprintf(stderr, "quorvel-settle: cannot open %s: %s\n", path.c_str(),
+                         std::strerror(errno));
+            for (std::FILE* opened : inputs) {
+                std::fclose(opened);
+            }
+            return kBadCommandLine;
+        }
+        inputs.push_back(file);
+    }
+    if (inputs.empty()) {
+        inputs.push_back(stdin);
+    }
+    JsonLinesSettler settler(options.explain);
+    bool failed = false;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        std::string error;
+        if (!failed && !settleStream(inputs[i], stdout, settler, error)) {
+            std::fprintf(stderr, "quorvel-settle: %s\n", error.c_str());
+            failed = true;
+        }
+        if (inputs[i] != stdin) {
+            std::fclose(inputs[i]);
+        }
+    }
+    if (failed) {
+        return kBadCommandLine;
+    }
+    return settler.anyInvalid() ? kSomeInvalid : kAllSettled;
+}
+
+int settleOneSlip(Options& options) {
+    options.slip.legs = options.arguments;
+    SlipRequest request{};
+    if (const auto error = readSlipFlags(options.slip, request)) {
+        std::fprintf(stderr, "quorvel-settle: %s\n", error->message().c_str());
+        return kBadCommandLine;
+    }
+    SlipSettler settler(options.explain);
+    const std::string text =
+        describeSlip(request) + describeSettlement(settler.settle(request), options.explain);
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 ? kAllSettled : kBadCommandLine;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app(kDescription, "quorvel-settle");
+    app.footer(kFooter);
+    Options options;
+    app.add_flag("--json", options.json, "Settle JSON Lines from FILEs or standard input");
+    app.add_flag("--explain", options.explain, "Show every settled line and its return");
+    std::vector<CLI::Option*> slipOptions;
+    std::string bet, stake, eachWay;
+    slipOptions.push_back(
+        app.add_option("--bet", bet, "Bet list text or position (default: the list's default)"));
+    slipOptions.push_back(
+        app.add_option("--stake", stake, "Stake box text, pence per bet (default \"\": 10)"));
+    slipOptions.push_back(
+        app.add_option("--each-way", eachWay, "Win, E/D or \"W/W P/P\" (default Win)"));
+    slipOptions.push_back(app.add_flag("--tax-paid,!--no-tax-paid", options.slip.taxPaid,
+                                       "Tax paid with the stake (default) or not"));
+    std::array<std::string, kPreferenceFields.size()> preferences;
+    const std::array<const char*, kPreferenceFields.size()> preferenceOptions = {
+        "--tax-rate",      "--lucky15-consolation", "--lucky15-bonus", "--lucky31-consolation",
+        "--lucky31-bonus", "--lucky63-consolation", "--lucky63-bonus"};
+    for (std::size_t i = 0; i < preferences.size(); ++i) {
+        const PreferenceField& field = kPreferenceFields[i];
+        slipOptions.push_back(app.add_option(preferenceOptions[i], preferences[i],
+                                             "Preference " + std::string(field.name) + ", " +
+                                                 std::to_string(field.min) + ".." +
+                                                 std::to_string(field.max)));
+    }
+    app.add_option("LEG-or-FILE", options.arguments, "Legs of the slip, or files with --json");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kBadCommandLine;
+    }
+
+    if (options.json) {
+        for (const CLI::Option* option : slipOptions) {
+            if (option->count() > 0) {
+                std::fprintf(
+                    stderr,
+                    "quorvel-settle: %s describes one slip and cannot be used with --json\n",
+                    option->get_name().c_str());
+                return kBadCommandLine;
+            }
+        }
+        return settleJsonLines(options);
+    }
+    if (options.arguments.empty()) {
+        std::fputs(app.help().c_str(), stderr);
+        return kBadCommandLine;
+    }
+    if (slipOptions[0]->count() > 0) {
+        options.slip.bet = bet;
+    }
+    if (slipOptions[1]->count() > 0) {
+        options.slip.stake = stake;
+    }
+    if (slipOptions[2]->count() > 0) {
+        options.slip.eachWay = eachWay;
+    }
+    for (std::size_t i = 0; i < preferences.size(); ++i) {
+        if (slipOptions[4 + i]->count() > 0) {
+            options.slip.preferences[i] = preferences[i];
+        }
+    }
+    return settleOneSlip(options);
+}

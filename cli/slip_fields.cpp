@@ -1,0 +1,240 @@
+#include "cli/slip_fields.h"
+
+#include <climits>
+#include <span>
+
+#include "cli/text_encoding.h"
+#include "engine/catalogue.h"
+#include "engine/settle_amounts.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+constexpr std::size_t kStakeBoxCharacters = 7;
+constexpr std::int64_t kMaxStakePence = 9999999;
+
+// Position of `text` in a list of Windows-1252 texts, or -1.
+int findText(std::span<const char* const> texts, std::string_view text) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (sameText(texts[i], text)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// "one of "a", "b", "c"" for a problem text.
+std::string notOneOf(std::string_view text, std::span<const char* const> texts) {
+    std::string out = quoted(text) + " is not one of ";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        out += i == 0 ? "\"" : ", \"";
+        appendUtf8(out, texts[i]);
+        out += '"';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string SlipError::message() const {
+    return field.empty() ? problem : field + ": " + problem;
+}
+
+Problem readResult(std::string_view text, ResultChoice& result) {
+    const int i = findText(kResultTexts, text);
+    if (i < 0) {
+        return notOneOf(text, kResultTexts);
+    }
+    result = static_cast<ResultChoice>(i);
+    return {};
+}
+
+Problem readPrice(std::string_view text, int& priceIndex) {
+    const int i = findText(kPriceTexts, text);
+    if (i < 0) {
+        return quoted(text) + " is not on the price list";
+    }
+    priceIndex = i;
+    return {};
+}
+
+Problem readRule4Text(std::string_view text, int& rule4) {
+    const int i = findText(kRule4Texts, text);
+    if (i < 0) {
+        return quoted(text) + " is not on the Rule 4 list";
+    }
+    rule4 = Rule4Ladder[static_cast<std::size_t>(i)];
+    return {};
+}
+
+Problem readRule4Pence(std::int64_t pence, int& rule4) {
+    if (pence < 0 || pence > Rule4Ladder.back() || pence % 5 != 0) {
+        return std::to_string(pence) + " is not 0..75 in steps of 5";
+    }
+    rule4 = static_cast<int>(pence);
+    return {};
+}
+
+Problem readTerms(std::string_view text, PlaceTerms& terms) {
+    const int i = findText(kPlaceTermsTexts, text);
+    if (i < 0) {
+        return notOneOf(text, kPlaceTermsTexts);
+    }
+    terms = static_cast<PlaceTerms>(i);
+    return {};
+}
+
+Problem readEachWay(std::string_view text, EachWayMode& mode) {
+    const int i = findText(kEachWayTexts, text);
+    if (i < 0) {
+        return notOneOf(text, kEachWayTexts);
+    }
+    mode = static_cast<EachWayMode>(i);
+    return {};
+}
+
+Problem readStakeText(std::string_view text, int& unitStake) {
+    if (characterCount(text) > kStakeBoxCharacters) {
+        return quoted(text) + " is longer than the stake box's 7 characters";
+    }
+    unitStake = text.empty() ? 10 : decimalValue(text);
+    return {};
+}
+
+Problem readStakePence(std::int64_t pence, int& unitStake) {
+    if (pence < 0 || pence > kMaxStakePence) {
+        return std::to_string(pence) + " is not 0..9999999 pence";
+    }
+    unitStake = static_cast<int>(pence);
+    return {};
+}
+
+const std::array<PreferenceField, 7> kPreferenceFields = {{
+    {"taxRate", &AppState::taxRatePercent, kTaxRateMin, kTaxRateMax, "Invalid tax value"},
+    {"lucky15Consolation", &AppState::lucky15Consolation, kConsolationMin, kConsolationMax,
+     "Invalid L15 Consolation odds"},
+    {"lucky15Bonus", &AppState::lucky15Bonus, kBonusMin, kBonusMax, "Invalid L15 Bonus odds"},
+    {"lucky31Consolation", &AppState::lucky31Consolation, kConsolationMin, kConsolationMax,
+     "Invalid L31 Consolation odds"},
+    {"lucky31Bonus", &AppState::lucky31Bonus, kBonusMin, kBonusMax, "Invalid L31 Bonus odds"},
+    {"lucky63Consolation", &AppState::lucky63Consolation, kConsolationMin, kConsolationMax,
+     "Invalid L63 Consolation odds"},
+    {"lucky63Bonus", &AppState::lucky63Bonus, kBonusMin, kBonusMax, "Invalid L63 Bonus odds"},
+}};
+
+const PreferenceField* findPreference(std::string_view name) {
+    for (const PreferenceField& field : kPreferenceFields) {
+        if (name == field.name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+Problem readPreference(const PreferenceField& field, std::int64_t value, AppState& app) {
+    if (value < field.min || value > field.max) {
+        return std::string(field.warning) + " (" + std::to_string(value) + " is not " +
+               std::to_string(field.min) + ".." + std::to_string(field.max) + ")";
+    }
+    app.*field.value = static_cast<int>(value);
+    return {};
+}
+
+bool parseInteger(std::string_view text, std::int64_t& value) {
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative || (!text.empty() && text[0] == '+')) {
+        i = 1;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return false;
+        }
+        const int digit = text[i] - '0';
+        magnitude = magnitude > (INT64_MAX - digit) / 10 ? INT64_MAX : magnitude * 10 + digit;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+std::string legField(int leg, std::string_view name) {
+    std::string out = "legs[" + std::to_string(leg) + "]";
+    if (!name.empty()) {
+        out += '.';
+        out += name;
+    }
+    return out;
+}
+
+std::optional<SlipError> finishSlip(const SlipDraft& draft, SlipRequest& request) {
+    if (!draft.legsGiven) {
+        return SlipError{"legs", "missing: give 1 to 6 legs"};
+    }
+    const int count = draft.legCount;
+    if (count < 1 || count > kMaxSelections) {
+        return SlipError{"legs", "must hold 1 to 6 legs, not " + std::to_string(count)};
+    }
+    for (int i = 0; i < count; ++i) {
+        if (draft.legs[static_cast<std::size_t>(i)].result == ResultChoice::Place &&
+            draft.eachWay == EachWayMode::Win) {
+            return SlipError{legField(i + 1, "result"),
+                             "\"Place\" is offered only with eachWay \"E/D\" or \"W/W P/P\""};
+        }
+    }
+
+    BetSlip& slip = request.slip;
+    slip = BetSlip{};
+    slip.selectionCount = count;
+    switch (draft.bet) {
+        case BetChoice::Default:
+            slip.betIndex = defaultBetIndex(count);
+            break;
+        case BetChoice::Position:
+            slip.betIndex = draft.betPosition < INT_MIN   ? INT_MIN
+                            : draft.betPosition > INT_MAX ? INT_MAX
+                                                          : static_cast<int>(draft.betPosition);
+            break;
+        case BetChoice::Text: {
+            const auto types = betTypes(count);
+            slip.betIndex = -1;
+            for (std::size_t i = 0; i < types.size(); ++i) {
+                if (sameText(types[i].text, draft.betText)) {
+                    slip.betIndex = static_cast<int>(i);
+                    break;
+                }
+            }
+            if (slip.betIndex < 0) {
+                return SlipError{"bet", quoted(draft.betText) + " is not a bet for " +
+                                            std::to_string(count) +
+                                            (count == 1 ? " selection" : " selections")};
+            }
+            break;
+        }
+    }
+    slip.eachWayMode = draft.eachWay;
+    slip.unitStake = draft.unitStake;
+    for (int i = 0; i < count; ++i) {
+        const LegDraft& given = draft.legs[static_cast<std::size_t>(i)];
+        Leg& leg = slip.legs[static_cast<std::size_t>(i)];
+        leg.result = legResultFor(given.result, given.terms);
+        leg.price = PriceLadder[static_cast<std::size_t>(given.priceIndex)];
+        if (given.oddsOn) {
+            leg.price = 1.0 / leg.price;
+        }
+        leg.placePrice = leg.price;
+        leg.rule4 = given.rule4;
+    }
+
+    request.app = draft.app;
+    request.app.taxPaid = draft.taxPaid ? 1 : 0;
+    request.app.selectionCount = count;
+    request.app.placeListed = draft.eachWay == EachWayMode::Win ? 0 : 1;
+    return {};
+}
+
+}  // namespace quorvel::cli

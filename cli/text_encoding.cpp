@@ -1,0 +1,138 @@
+#include "cli/text_encoding.h"
+
+#include <array>
+
+namespace quorvel::cli {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F as Unicode code points; 0 where the code page has no character.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+char32_t codePoint(unsigned char c) {
+    if (c >= 0x80 && c < 0xA0) {
+        const char32_t u = kHighControls[c - 0x80];
+        return u == 0 ? U'\uFFFD' : u;
+    }
+    return c;
+}
+
+void appendCodePoint(std::string& out, char32_t u) {
+    if (u < 0x80) {
+        out += static_cast<char>(u);
+    } else if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
+bool continues(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+constexpr std::size_t kQuotedCharacters = 40;
+
+}  // namespace
+
+void appendUtf8(std::string& out, std::string_view windows1252) {
+    for (const char c : windows1252) {
+        appendCodePoint(out, codePoint(static_cast<unsigned char>(c)));
+    }
+}
+
+std::string toUtf8(std::string_view windows1252) {
+    std::string out;
+    appendUtf8(out, windows1252);
+    return out;
+}
+
+bool sameText(std::string_view windows1252, std::string_view utf8) {
+    std::size_t at = 0;
+    for (const char c : windows1252) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            if (at >= utf8.size() || utf8[at] != c) {
+                return false;
+            }
+            ++at;
+            continue;
+        }
+        std::string one;
+        appendCodePoint(one, codePoint(u));
+        if (utf8.substr(at, one.size()) != one) {
+            return false;
+        }
+        at += one.size();
+    }
+    return at == utf8.size();
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += continues(c) ? 0 : 1;
+    }
+    return count;
+}
+
+void appendJsonString(std::string& out, std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (u < 0x20 || u == 0x7F) {
+                    out += "\\u00";
+                    out += kHex[u >> 4];
+                    out += kHex[u & 0xF];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
+std::string quoted(std::string_view utf8) {
+    std::size_t end = 0;
+    std::size_t characters = 0;
+    while (end < utf8.size()) {
+        if (!continues(utf8[end]) && characters++ == kQuotedCharacters) {
+            break;
+        }
+        ++end;
+    }
+    std::string out = "\"";
+    out += utf8.substr(0, end);
+    if (end < utf8.size()) {
+        out += "...";
+    }
+    out += '"';
+    return out;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+// The engine holds its texts in Windows-1252; the command line speaks UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::cli {
+
+// Appends a Windows-1252 text as UTF-8 ("\xA3" becomes "£").
+void appendUtf8(std::string& out, std::string_view windows1252);
+std::string toUtf8(std::string_view windows1252);
+
+// True when the UTF-8 text is the Windows-1252 text, character for character.
+bool sameText(std::string_view windows1252, std::string_view utf8);
+
+// Number of characters of a UTF-8 text (bytes that do not continue a sequence).
+std::size_t characterCount(std::string_view utf8);
+
+// Appends a text as a JSON string literal, quotes included.
+void appendJsonString(std::string& out, std::string_view utf8);
+
+// A value quoted for a message; long values are cut short with "...".
+std::string quoted(std::string_view utf8);
+
+}  // namespace quorvel::cli

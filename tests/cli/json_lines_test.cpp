@@ -1,0 +1,140 @@
+// JSON Lines mode as a whole: order, blank lines, files, exit status and the working.
+
+#include <gtest/gtest.h>
+
+#include "settle_process.h"
+
+namespace {
+
+using quorvel::testing::outputLines;
+using quorvel::testing::runSettle;
+using quorvel::testing::scratchFile;
+using quorvel::testing::settleJsonLine;
+
+constexpr const char* kWinner = R"({"legs": [{"result": "Won"}]})";
+constexpr const char* kWinnerResult = R"({"bets": 1, "totalStake": "£0.11", "returns": "£0.20"})";
+
+TEST(json_lines, mixed_valid_and_invalid_lines_are_all_answered_in_order_with_status_1) {
+    const auto run = runSettle(
+        {"--json"}, std::string(kWinner) + "\n" +
+                        R"({"legs": [{"price": "7/3"}]})"
+                        "\n"
+                        "\n   \n" +
+                        "not json\n" + R"({"eachWay": "E/D", "legs": [{"result": "Won"}]})" + "\n" +
+                        R"({"legs": []})");
+    EXPECT_EQ(run.status, 1);
+    const auto lines = outputLines(run.out);
+    ASSERT_EQ(lines.size(), 5U) << run.out;
+    EXPECT_EQ(lines[0], kWinnerResult);
+    EXPECT_EQ(lines[1], R"({"error": "legs[1].price: \"7/3\" is not on the price list"})");
+    EXPECT_TRUE(lines[2].starts_with(R"({"error": "not valid JSON)")) << lines[2];
+    EXPECT_EQ(lines[3], R"({"bets": 2, "totalStake": "£0.22", "returns": "£0.32"})");
+    EXPECT_EQ(lines[4], R"({"error": "legs: must hold 1 to 6 legs, not 0"})");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(json_lines, all_valid_lines_exit_0_and_crlf_line_ends_are_accepted) {
+    const auto run = runSettle({"--json"}, std::string(kWinner) + "\r\n" + kWinner + "\r\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(outputLines(run.out), (std::vector<std::string>{kWinnerResult, kWinnerResult}));
+}
+
+TEST(json_lines, files_are_read_in_the_order_given_and_a_last_line_needs_no_line_break) {
+    const std::string first = scratchFile("first.jsonl", std::string(kWinner) + "\n");
+    const std::string second = scratchFile("second.jsonl", R"({"legs": [{}]})");
+    const auto run = runSettle({"--json", second, first});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(outputLines(run.out),
+              (std::vector<std::string>{R"({"bets": 1, "totalStake": "£0.11", "returns": "£0.00"})",
+                                        kWinnerResult}));
+}
+
+TEST(json_lines, a_missing_file_is_a_bad_command_line_and_nothing_is_settled) {
+    const std::string present = scratchFile("present.jsonl", std::string(kWinner) + "\n");
+    const auto run = runSettle({"--json", present, "/nonexistent/slips.jsonl"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("/nonexistent/slips.jsonl"), std::string::npos) << run.err;
+}
+
+TEST(json_lines, slip_options_cannot_be_mixed_with_json) {
+    const auto run = runSettle({"--json", "--stake", "10"}, kWinner);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(json_lines, an_unknown_option_is_a_bad_command_line) {
+    EXPECT_EQ(runSettle({"--jsn"}).status, 2);
+}
+
+TEST(json_lines, an_overlong_line_is_answered_with_an_error_and_the_next_is_settled) {
+    const std::string huge = R"({"legs": [{}], "stake": ")" + std::string(1 << 21, '1') + "\"}";
+    const auto run = runSettle({"--json"}, huge + "\n" + kWinner + "\n");
+    EXPECT_EQ(run.status, 1);
+    const auto lines = outputLines(run.out);
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[0], R"({"error": "the line is longer than 1048576 bytes"})");
+    EXPECT_EQ(lines[1], kWinnerResult);
+}
+
+TEST(explain, round_robin_lists_every_line_in_settling_order) {
+    const std::string answer = settleJsonLine(
+        R"({"bet": "Round-Robin", "legs": [{"result": "Won", "price": "2/1"}, {}, {}]})",
+        {"--explain"});
+    EXPECT_EQ(answer, R"({"bets": 10, "totalStake": "£1.09", "returns": "£0.40", "lines": [)"
+                      R"({"kind": "double", "legs": [1, 2], "return": "£0.0000"}, )"
+                      R"({"kind": "double", "legs": [1, 3], "return": "£0.0000"}, )"
+                      R"({"kind": "double", "legs": [2, 3], "return": "£0.0000"}, )"
+                      R"({"kind": "treble", "legs": [1, 2, 3], "return": "£0.0000"}, )"
+                      R"({"kind": "stakes-about", "legs": [1, 2], "return": "£0.2000"}, )"
+                      R"({"kind": "stakes-about", "legs": [1, 3], "return": "£0.2000"}, )"
+                      R"({"kind": "stakes-about", "legs": [2, 3], "return": "£0.0000"}, )"
+                      R"({"kind": "stakes-about", "legs": [2, 1], "return": "£0.0000"}, )"
+                      R"({"kind": "stakes-about", "legs": [3, 1], "return": "£0.0000"}, )"
+                      R"({"kind": "stakes-about", "legs": [3, 2], "return": "£0.0000"}]})");
+}
+
+TEST(explain, lucky15_lone_winner_shows_the_single_on_the_row_it_was_entered_on) {
+    const std::string answer = settleJsonLine(
+        R"({"bet": "Lucky 15", "legs": [{}, {}, {"result": "Won", "price": "5/1"}, {}]})",
+        {"--explain"});
+    EXPECT_EQ(answer, R"({"bets": 15, "totalStake": "£1.64", "returns": "£1.10", "lines": [)"
+                      R"({"kind": "single", "legs": [3], "return": "£1.1000"}]})");
+}
+
+TEST(explain, all_winner_bonus_is_shown_after_the_lines) {
+    const std::string answer = settleJsonLine(
+        R"({"bet": "Lucky 15", "legs": [{"result": "Won"}, {"result": "Won"}, {"result": "Won"},
+           {"result": "Won"}]})",
+        {"--explain"});
+    EXPECT_TRUE(answer.starts_with(R"({"bets": 15, "totalStake": "£1.64", "returns": "£8.80", )"))
+        << answer;
+    EXPECT_NE(answer.find(R"({"kind": "4-fold", "legs": [1, 2, 3, 4], "return": "£1.6000"}], )"
+                          R"("bonusFactor": 1.1})"),
+              std::string::npos)
+        << answer;
+}
+
+TEST(explain, never_changes_the_three_result_fields) {
+    const std::string slips = std::string(kWinner) + "\n" +
+                              R"({"bet": "Heinz", "eachWay": "E/D", "stake": "25",
+                              "legs": [{"result": "Won", "price": "9/4"}, {"result": "Place",
+                              "price": "100/30", "terms": "1/4"}, {"result": "Non-Runner"},
+                              {"result": "Won", "price": "6/4", "oddsOn": true, "rule4": 25},
+                              {"result": "Won", "price": "1250/1"}, {}]})";
+    std::string oneLinePerSlip;
+    for (const char c : slips) {
+        oneLinePerSlip += c == '\n' && oneLinePerSlip.back() != '}' ? ' ' : c;
+    }
+    const auto plain = outputLines(runSettle({"--json"}, oneLinePerSlip).out);
+    const auto explained = outputLines(runSettle({"--json", "--explain"}, oneLinePerSlip).out);
+    ASSERT_EQ(plain.size(), 2U);
+    ASSERT_EQ(explained.size(), 2U);
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const std::string fields = plain[i].substr(0, plain[i].size() - 1);
+        EXPECT_EQ(explained[i].substr(0, fields.size()), fields);
+        EXPECT_EQ(explained[i].substr(fields.size(), 11), ", \"lines\": ");
+    }
+}
+
+}  // namespace
