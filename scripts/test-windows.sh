@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Cross-builds every test for Windows and runs them under Wine on a virtual X
+# display (installing missing packages first). The Wine prefix lives in the
+# build folder; Wine is shut down cleanly at the end.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" != --on-display ]; then
+    scripts/deps-windows.sh
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --on-display
+fi
+
+source scripts/windows-env.sh
+configure_windows
+# A fresh prefix is made once, before parallel test runs could race to make it.
+# (A 64-bit-only Wine cannot start the 32-bit half of its set-up; that is expected.)
+"$wine" wineboot --init 2>&1 | { grep -v 'syswow64' || true; }
+"$wineserver" -w
+# Building lists each program's tests, which already runs them under Wine.
+cmake --build "$build_dir" -j 2
+status=0
+ctest --test-dir "$build_dir" --output-on-failure -j 2 || status=$?
+# Wine's own processes end and its server exits before the display goes.
+timeout 60 "$wineserver" -w || "$wineserver" -k
+exit $status
