@@ -1,0 +1,340 @@
+#pragma once
+
+// The part of the Windows dialog API that the program calls. Built for Windows
+// this is the platform's own headers; everywhere else the same names, types
+// and values are declared here and implemented by platform/core, shown by a
+// view (platform/qt on a desktop, platform/headless in tests).
+
+#ifdef _WIN32
+
+#include <commctrl.h>
+#include <windows.h>
+
+#else
+
+#include <cstdint>
+
+// Calling conventions mean nothing away from Windows.
+#define WINAPI
+#define CALLBACK
+#define APIENTRY
+
+// ---------------------------------------------------------------------------
+// Types
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef std::uint32_t DWORD;
+typedef unsigned int UINT;
+typedef int INT;
+typedef std::int32_t LONG;
+typedef std::intptr_t LONG_PTR;
+typedef std::uintptr_t ULONG_PTR;
+typedef std::intptr_t INT_PTR;
+typedef std::uintptr_t UINT_PTR;
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+typedef WORD ATOM;
+typedef DWORD COLORREF;
+typedef char CHAR;
+typedef CHAR* LPSTR;
+typedef const CHAR* LPCSTR;
+typedef void* LPVOID;
+
+// Handles are opaque pointers to distinct incomplete types, so that one kind
+// cannot be passed where another is expected.
+struct HWND__;
+typedef HWND__* HWND;
+struct HINSTANCE__;
+typedef HINSTANCE__* HINSTANCE;
+typedef HINSTANCE HMODULE;
+struct HICON__;
+typedef HICON__* HICON;
+typedef HICON HCURSOR;
+struct HBRUSH__;
+typedef HBRUSH__* HBRUSH;
+struct HMENU__;
+typedef HMENU__* HMENU;
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct WNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
+
+struct CREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+};
+
+// ---------------------------------------------------------------------------
+// Macros
+
+#define TRUE 1
+#define FALSE 0
+
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
+#define LOWORD(l) (static_cast<WORD>(static_cast<ULONG_PTR>(l) & 0xffff))
+#define HIWORD(l) (static_cast<WORD>((static_cast<ULONG_PTR>(l) >> 16) & 0xffff))
+#define MAKEWORD(a, b)                                      \
+    (static_cast<WORD>((static_cast<ULONG_PTR>(a) & 0xff) | \
+                       ((static_cast<ULONG_PTR>(b) & 0xff) << 8)))
+#define MAKELONG(a, b)                                                           \
+    (static_cast<LONG>(static_cast<DWORD>((static_cast<ULONG_PTR>(a) & 0xffff) | \
+                                          ((static_cast<ULONG_PTR>(b) & 0xffff) << 16))))
+#define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
+#define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
+
+#define DLGWINDOWEXTRA 30
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDOK 1
+#define IDCANCEL 2
+
+#define MB_OK 0x00000000
+#define MB_ICONWARNING 0x00000030
+
+#define COLOR_BTNFACE 15
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+#define SW_SHOWDEFAULT 10
+
+#define GWLP_HINSTANCE (-6)
+
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+
+// ---------------------------------------------------------------------------
+// Messages
+
+#define WM_NULL 0x0000
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_NEXTDLGCTL 0x0028
+#define WM_GETDLGCODE 0x0087
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+#define WM_USER 0x0400
+
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+
+// Buttons
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_CLICK 0x00F5
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BN_CLICKED 0
+
+// Edit boxes
+#define EM_SETSEL 0x00B1
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_GETLIMITTEXT 0x00D5
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+
+// Drop-down lists
+#define CB_ADDSTRING 0x0143
+#define CB_DELETESTRING 0x0144
+#define CB_GETCOUNT 0x0146
+#define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_RESETCONTENT 0x014B
+#define CB_FINDSTRING 0x014C
+#define CB_SELECTSTRING 0x014D
+#define CB_SETCURSEL 0x014E
+#define CB_SHOWDROPDOWN 0x014F
+#define CB_GETDROPPEDSTATE 0x0157
+#define CB_ERR (-1)
+#define CB_ERRSPACE (-2)
+#define CBN_SELCHANGE 1
+#define CBN_SETFOCUS 3
+#define CBN_KILLFOCUS 4
+#define CBN_DROPDOWN 7
+#define CBN_CLOSEUP 8
+#define CBN_SELENDOK 9
+#define CBN_SELENDCANCEL 10
+
+// Up-down controls
+#define UDM_SETRANGE (WM_USER + 101)
+#define UDM_GETRANGE (WM_USER + 102)
+#define UDM_SETPOS (WM_USER + 103)
+#define UDM_GETPOS (WM_USER + 104)
+
+// ---------------------------------------------------------------------------
+// Styles
+
+#define WS_POPUP 0x80000000
+#define WS_CHILD 0x40000000
+#define WS_VISIBLE 0x10000000
+#define WS_DISABLED 0x08000000
+#define WS_CAPTION 0x00C00000
+#define WS_BORDER 0x00800000
+#define WS_DLGFRAME 0x00400000
+#define WS_VSCROLL 0x00200000
+#define WS_HSCROLL 0x00100000
+#define WS_SYSMENU 0x00080000
+#define WS_GROUP 0x00020000
+#define WS_TABSTOP 0x00010000
+#define WS_MINIMIZEBOX 0x00020000
+#define WS_MAXIMIZEBOX 0x00010000
+
+#define WS_EX_DLGMODALFRAME 0x00000001
+#define WS_EX_TOPMOST 0x00000008
+#define WS_EX_TOOLWINDOW 0x00000080
+#define WS_EX_WINDOWEDGE 0x00000100
+#define WS_EX_CLIENTEDGE 0x00000200
+#define WS_EX_CONTROLPARENT 0x00010000
+#define WS_EX_STATICEDGE 0x00020000
+#define WS_EX_APPWINDOW 0x00040000
+
+#define DS_3DLOOK 0x0004
+#define DS_SETFONT 0x0040
+#define DS_MODALFRAME 0x0080
+#define DS_CENTER 0x0800
+
+#define BS_PUSHBUTTON 0x00000000
+#define BS_DEFPUSHBUTTON 0x00000001
+#define BS_AUTOCHECKBOX 0x00000003
+#define BS_GROUPBOX 0x00000007
+#define BS_AUTORADIOBUTTON 0x00000009
+#define BS_LEFTTEXT 0x00000020
+
+#define ES_LEFT 0x0000
+#define ES_AUTOHSCROLL 0x0080
+#define ES_READONLY 0x0800
+
+#define CBS_DROPDOWNLIST 0x0003
+
+#define SS_LEFT 0x00000000
+#define SS_CENTER 0x00000001
+#define SS_ICON 0x00000003
+
+#define UDS_SETBUDDYINT 0x0002
+#define UDS_ALIGNRIGHT 0x0004
+#define UDS_ARROWKEYS 0x0020
+
+// ---------------------------------------------------------------------------
+// Functions
+
+ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass);
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR iconName);
+HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR cursorName);
+HBRUSH WINAPI CreateSolidBrush(COLORREF color);
+DWORD WINAPI GetSysColor(int index);
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+
+HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                               DLGPROC dialogProc, LPARAM initParam);
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                               DLGPROC dialogProc, LPARAM initParam);
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
+LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+BOOL WINAPI DestroyWindow(HWND window);
+BOOL WINAPI ShowWindow(HWND window, int command);
+BOOL WINAPI UpdateWindow(HWND window);
+BOOL WINAPI IsWindow(HWND window);
+BOOL WINAPI IsWindowVisible(HWND window);
+BOOL WINAPI EnableWindow(HWND window, BOOL enable);
+BOOL WINAPI IsWindowEnabled(HWND window);
+HWND WINAPI GetDlgItem(HWND dialog, int id);
+int WINAPI GetDlgCtrlID(HWND control);
+HWND WINAPI GetParent(HWND window);
+HWND WINAPI SetFocus(HWND window);
+HWND WINAPI GetFocus(void);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
+
+LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
+                         UINT removeMessage);
+BOOL WINAPI TranslateMessage(const MSG* message);
+LRESULT WINAPI DispatchMessageA(const MSG* message);
+void WINAPI PostQuitMessage(int exitCode);
+BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG message);
+
+LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int bufferSize);
+BOOL WINAPI SetWindowTextA(HWND window, LPCSTR text);
+int WINAPI GetWindowTextA(HWND window, LPSTR buffer, int bufferSize);
+BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check);
+UINT WINAPI IsDlgButtonChecked(HWND dialog, int id);
+BOOL WINAPI CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId);
+int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+void WINAPI InitCommonControls(void);
+HWND WINAPI CreateUpDownControl(DWORD style, int x, int y, int cx, int cy, HWND parent, int id,
+                                HINSTANCE instance, HWND buddy, int upper, int lower, int position);
+
+// The program's entry, defined by the program; on Linux main() calls it.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,
+                   int showCommand);
+
+#endif
