@@ -7,8 +7,9 @@
 
 #ifdef _WIN32
 
-#include <commctrl.h>
 #include <windows.h>
+// The common controls' header needs the types windows.h declares.
+#include <commctrl.h>
 
 #else
 
