@@ -1,0 +1,132 @@
+// Push buttons, auto check boxes and auto radio buttons.
+
+#include "tests/platform/test_dialogs.h"
+
+namespace quorvel::testing {
+namespace {
+
+class ButtonTest : public DialogTest {
+  protected:
+    UINT checked(int id) { return IsDlgButtonChecked(dialog, id); }
+};
+
+TEST_F(ButtonTest, clicking_a_radio_button_checks_it_and_clears_the_rest_of_its_group) {
+    CheckDlgButton(dialog, IDC_TICK, BST_CHECKED);
+    CheckRadioButton(dialog, IDC_RED, IDC_BLUE, IDC_RED);
+    ASSERT_TRUE(click(item(IDC_BLUE)));
+    EXPECT_EQ(checked(IDC_RED), BST_UNCHECKED);
+    EXPECT_EQ(checked(IDC_GREEN), BST_UNCHECKED);
+    EXPECT_EQ(checked(IDC_BLUE), BST_CHECKED);
+    EXPECT_EQ(checked(IDC_TICK), BST_CHECKED) << "the check box starts a group of its own";
+    const std::vector<Notification> expected = {{IDC_BLUE, BN_CLICKED, item(IDC_BLUE)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+TEST_F(ButtonTest, the_radio_button_is_checked_before_its_notification_arrives) {
+    static UINT seen;
+    seen = 99;
+    const DLGPROC peek = [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message == WM_COMMAND && LOWORD(wParam) == IDC_GREEN) {
+            seen = IsDlgButtonChecked(d, IDC_GREEN);
+        }
+        return message == WM_INITDIALOG;
+    };
+    const HWND other =
+        CreateDialogParamA(instance(), MAKEINTRESOURCEA(IDD_CONTROLS), nullptr, peek, 0);
+    ShowWindow(other, SW_SHOW);
+    click(GetDlgItem(other, IDC_GREEN));
+    EXPECT_EQ(seen, BST_CHECKED);
+    DestroyWindow(other);
+}
+
+TEST_F(ButtonTest, setting_a_check_from_the_program_leaves_the_group_alone) {
+    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_GREEN, BST_CHECKED);
+    EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
+    EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
+    EXPECT_TRUE(notifications().empty());
+}
+
+TEST_F(ButtonTest, check_radio_button_checks_one_id_and_clears_the_others_of_the_range) {
+    CheckRadioButton(dialog, IDC_RED, IDC_BLUE, IDC_GREEN);
+    EXPECT_EQ(checked(IDC_RED), BST_UNCHECKED);
+    EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
+    EXPECT_EQ(checked(IDC_BLUE), BST_UNCHECKED);
+}
+
+TEST_F(ButtonTest, each_click_on_a_check_box_toggles_it) {
+    click(item(IDC_TICK));
+    EXPECT_EQ(checked(IDC_TICK), BST_CHECKED);
+    SendMessageA(item(IDC_TICK), BM_CLICK, 0, 0);
+    EXPECT_EQ(checked(IDC_TICK), BST_UNCHECKED);
+    EXPECT_EQ(notifications().size(), 2u);
+}
+
+TEST_F(ButtonTest, a_push_button_is_never_checked) {
+    SendMessageA(item(IDC_APPLY), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(checked(IDC_APPLY), BST_UNCHECKED);
+    click(item(IDC_APPLY));
+    const std::vector<Notification> expected = {{IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+struct DisabledCase {
+    const char* name;
+    int id;
+    bool dialogDisabled;
+};
+
+void PrintTo(const DisabledCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const DisabledCase kDisabled[] = {
+    {"disabled_push_button", IDC_APPLY, false},
+    {"disabled_check_box", IDC_TICK, false},
+    {"disabled_radio_button", IDC_BLUE, false},
+    {"button_in_a_disabled_dialog", IDC_TICK, true},
+};
+
+class DisabledButton : public ButtonTest, public ::testing::WithParamInterface<DisabledCase> {};
+
+TEST_P(DisabledButton, takes_no_click) {
+    const DisabledCase& c = GetParam();
+    EnableWindow(c.dialogDisabled ? dialog : item(c.id), FALSE);
+    EXPECT_FALSE(click(item(c.id)));
+    SendMessageA(item(c.id), BM_CLICK, 0, 0);
+    EXPECT_EQ(checked(c.id), BST_UNCHECKED);
+    EXPECT_TRUE(notifications().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(buttons, DisabledButton, ::testing::ValuesIn(kDisabled),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ButtonTest, a_group_box_takes_no_click) {
+    EXPECT_FALSE(click(item(IDC_CHOICE)));
+    EXPECT_TRUE(notifications().empty());
+}
+
+TEST_F(ButtonTest, a_click_leaves_out_disabled_buttons_of_the_group) {
+    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
+    EnableWindow(item(IDC_RED), FALSE);
+    click(item(IDC_GREEN));
+    EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
+}
+
+TEST_F(ButtonTest, space_bar_toggles_the_focused_check_box) {
+    SetFocus(item(IDC_TICK));
+    press(VK_SPACE);
+    EXPECT_EQ(checked(IDC_TICK), BST_CHECKED);
+    const std::vector<Notification> expected = {{IDC_TICK, BN_CLICKED, item(IDC_TICK)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+TEST_F(ButtonTest, space_bar_presses_the_focused_push_button) {
+    SetFocus(item(IDC_APPLY));
+    press(VK_SPACE);
+    const std::vector<Notification> expected = {{IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+}  // namespace
+}  // namespace quorvel::testing

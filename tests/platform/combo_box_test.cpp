@@ -1,0 +1,221 @@
+// Drop-down lists: the list messages as tables, then the user's choices.
+
+#include <string>
+
+#include "tests/platform/test_dialogs.h"
+
+namespace quorvel::testing {
+namespace {
+
+// "\xC9" is a capital E acute, which the list compares without case too.
+const char* const kItems[] = {"Evens",
+                              "Won",
+                              "Lost",
+                              "Non-Runner",
+                              "Place",
+                              "win only",
+                              "\xC9"
+                              "clair"};
+constexpr int kItemCount = 7;
+
+class ComboBoxTest : public DialogTest {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        list = item(IDC_LIST);
+        for (const char* text : kItems) {
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+    }
+
+    LRESULT send(UINT message, WPARAM wParam, const char* text = nullptr) {
+        return SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(text));
+    }
+
+    std::string currentText() {
+        char text[64] = "?";
+        GetWindowTextA(list, text, sizeof text);
+        return text;
+    }
+
+    HWND list = nullptr;
+};
+
+struct SearchCase {
+    const char* name;
+    int after;
+    const char* text;
+    LRESULT found;
+};
+
+void PrintTo(const SearchCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const SearchCase kSearches[] = {
+    {"from_the_top_finds_the_first_match", -1, "w", 1},
+    {"starts_after_the_given_item", 1, "w", 5},
+    {"wraps_around_to_the_top", 5, "w", 1},
+    {"comes_back_to_the_start_item_last", 2, "lo", 2},
+    {"ignores_case", -1, "PLA", 4},
+    {"ignores_the_case_of_accented_letters", -1,
+     "\xE9"
+     "c",
+     6},
+    {"matches_only_at_the_start_of_an_item", -1, "unner", CB_ERR},
+    {"finds_nothing_for_an_unknown_text", -1, "Zebra", CB_ERR},
+    {"does_not_match_a_text_longer_than_the_item", -1, "Evensong", CB_ERR},
+    {"with_an_empty_text_finds_the_next_item", 0, "", 1},
+    {"from_beyond_the_end_searches_from_the_top", 99, "e", 0},
+};
+
+class ComboBoxSearch : public ComboBoxTest, public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(ComboBoxSearch, find_string_returns_the_prefix_match) {
+    const SearchCase& c = GetParam();
+    EXPECT_EQ(send(CB_FINDSTRING, static_cast<WPARAM>(c.after), c.text), c.found);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), CB_ERR) << "searching selects nothing";
+}
+
+TEST_P(ComboBoxSearch, select_string_selects_the_match_or_keeps_the_current_item) {
+    const SearchCase& c = GetParam();
+    send(CB_SETCURSEL, 3);
+    EXPECT_EQ(send(CB_SELECTSTRING, static_cast<WPARAM>(c.after), c.text), c.found);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), c.found == CB_ERR ? 3 : c.found);
+    EXPECT_TRUE(notifications().empty()) << "the program's own selection notifies nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(prefix_search, ComboBoxSearch, ::testing::ValuesIn(kSearches),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct DeleteCase {
+    const char* name;
+    int current;
+    int deleted;
+    LRESULT result;
+    LRESULT currentAfter;
+};
+
+void PrintTo(const DeleteCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const DeleteCase kDeletes[] = {
+    {"deleting_the_current_item_leaves_none_current", 2, 2, kItemCount - 1, CB_ERR},
+    {"deleting_an_item_before_the_current_moves_it_up", 3, 1, kItemCount - 1, 2},
+    {"deleting_an_item_after_the_current_keeps_it", 1, 4, kItemCount - 1, 1},
+    {"deleting_the_last_item_with_none_current", -1, kItemCount - 1, kItemCount - 1, CB_ERR},
+    {"deleting_past_the_end_fails", 1, kItemCount, CB_ERR, 1},
+    {"deleting_a_negative_index_fails", 1, -1, CB_ERR, 1},
+};
+
+class ComboBoxDelete : public ComboBoxTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(ComboBoxDelete, delete_string_returns_the_count_left_and_moves_the_current_item) {
+    const DeleteCase& c = GetParam();
+    send(CB_SETCURSEL, static_cast<WPARAM>(c.current));
+    const std::string before = currentText();
+    EXPECT_EQ(send(CB_DELETESTRING, static_cast<WPARAM>(c.deleted)), c.result);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), c.currentAfter);
+    EXPECT_EQ(send(CB_GETCOUNT, 0), c.result == CB_ERR ? kItemCount : c.result);
+    if (c.currentAfter != CB_ERR) {
+        EXPECT_EQ(currentText(), before) << "the same item stays current";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(delete_string, ComboBoxDelete, ::testing::ValuesIn(kDeletes),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ComboBoxTest, add_string_appends_to_an_unsorted_list_and_returns_the_index) {
+    EXPECT_EQ(send(CB_ADDSTRING, 0, "Aardvark"), kItemCount);
+    char text[16] = {};
+    EXPECT_EQ(send(CB_GETLBTEXTLEN, kItemCount), 8);
+    EXPECT_EQ(SendMessageA(list, CB_GETLBTEXT, kItemCount, reinterpret_cast<LPARAM>(text)), 8);
+    EXPECT_STREQ(text, "Aardvark");
+}
+
+TEST_F(ComboBoxTest, set_cur_sel_with_minus_one_or_past_the_end_clears_the_current_item) {
+    EXPECT_EQ(send(CB_SETCURSEL, 2), 2);
+    EXPECT_EQ(currentText(), "Lost");
+    EXPECT_EQ(send(CB_SETCURSEL, static_cast<WPARAM>(-1)), CB_ERR);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), CB_ERR);
+    EXPECT_EQ(currentText(), "");
+    send(CB_SETCURSEL, 2);
+    EXPECT_EQ(send(CB_SETCURSEL, kItemCount), CB_ERR);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), CB_ERR);
+}
+
+TEST_F(ComboBoxTest, text_of_a_missing_item_is_an_error) {
+    char text[16] = "unchanged";
+    EXPECT_EQ(send(CB_GETLBTEXTLEN, kItemCount), CB_ERR);
+    EXPECT_EQ(
+        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)),
+        CB_ERR);
+    EXPECT_STREQ(text, "unchanged");
+}
+
+TEST_F(ComboBoxTest, reset_content_empties_the_list) {
+    send(CB_SETCURSEL, 1);
+    EXPECT_EQ(send(CB_RESETCONTENT, 0), 0);
+    EXPECT_EQ(send(CB_GETCOUNT, 0), 0);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), CB_ERR);
+    EXPECT_EQ(send(CB_FINDSTRING, static_cast<WPARAM>(-1), ""), CB_ERR);
+}
+
+TEST_F(ComboBoxTest, choosing_an_item_selects_it_then_notifies_as_the_list_does) {
+    ASSERT_TRUE(chooseItem(list, 4));
+    EXPECT_EQ(send(CB_GETCURSEL, 0), 4);
+    const std::vector<Notification> expected = {
+        {IDC_LIST, CBN_SETFOCUS, list},  {IDC_LIST, CBN_DROPDOWN, list},
+        {IDC_LIST, CBN_SELENDOK, list},  {IDC_LIST, CBN_CLOSEUP, list},
+        {IDC_LIST, CBN_SELCHANGE, list},
+    };
+    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(GetFocus(), list);
+    EXPECT_EQ(send(CB_GETDROPPEDSTATE, 0), FALSE);
+}
+
+TEST_F(ComboBoxTest, choosing_the_current_item_again_still_notifies_a_selection_change) {
+    chooseItem(list, 1);
+    notifications().clear();
+    chooseItem(list, 1);
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().back(), (Notification{IDC_LIST, CBN_SELCHANGE, list}));
+}
+
+TEST_F(ComboBoxTest, a_disabled_list_takes_no_choice) {
+    send(CB_SETCURSEL, 1);
+    EnableWindow(list, FALSE);
+    EXPECT_FALSE(chooseItem(list, 3));
+    EXPECT_EQ(send(CB_GETCURSEL, 0), 1);
+    EXPECT_TRUE(notifications().empty());
+}
+
+TEST_F(ComboBoxTest, arrow_keys_on_a_closed_list_step_through_the_items) {
+    send(CB_SETCURSEL, 1);
+    SetFocus(list);
+    notifications().clear();
+    press(VK_DOWN);
+    EXPECT_EQ(send(CB_GETCURSEL, 0), 2);
+    const std::vector<Notification> expected = {{IDC_LIST, CBN_SELENDOK, list},
+                                                {IDC_LIST, CBN_SELCHANGE, list}};
+    EXPECT_EQ(notifications(), expected);
+    press(VK_UP);
+    press(VK_UP);
+    press(VK_UP);  // already at the top: nothing more
+    EXPECT_EQ(send(CB_GETCURSEL, 0), 0);
+}
+
+TEST_F(ComboBoxTest, show_drop_down_opens_and_closes_the_list_with_its_notifications) {
+    EXPECT_EQ(send(CB_SHOWDROPDOWN, TRUE), TRUE);
+    EXPECT_EQ(send(CB_GETDROPPEDSTATE, 0), TRUE);
+    send(CB_SHOWDROPDOWN, FALSE);
+    EXPECT_EQ(send(CB_GETDROPPEDSTATE, 0), FALSE);
+    const std::vector<Notification> expected = {{IDC_LIST, CBN_DROPDOWN, list},
+                                                {IDC_LIST, CBN_SELENDCANCEL, list},
+                                                {IDC_LIST, CBN_CLOSEUP, list}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+}  // namespace
+}  // namespace quorvel::testing

@@ -1,0 +1,301 @@
+// The dialog manager: keyboard handling by IsDialogMessageA, focus, modal
+// loops, the default dialog procedure and message boxes.
+
+#include <string>
+#include <vector>
+
+#include "tests/platform/test_dialogs.h"
+
+namespace quorvel::testing {
+namespace {
+
+class KeyboardTest : public DialogTest {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        // Only the checked radio button of a group is a tab stop.
+        CheckRadioButton(dialog, IDC_RED, IDC_BLUE, IDC_GREEN);
+    }
+
+    int focusedId() { return GetDlgCtrlID(GetFocus()); }
+};
+
+TEST_F(KeyboardTest, the_first_tab_stop_has_the_focus_when_the_procedure_asks_for_it) {
+    EXPECT_EQ(focusedId(), IDOK);
+}
+
+struct TabCase {
+    const char* name;
+    bool shift;
+    std::vector<int> order;
+};
+
+void PrintTo(const TabCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const TabCase kTabs[] = {
+    {"tab_visits_tab_stops_in_template_order_and_wraps",
+     false,
+     {IDCANCEL, IDC_APPLY, IDC_GREEN, IDC_TICK, IDC_NAME, IDC_SHOWN, IDC_LIST, IDC_NUMBER, IDOK}},
+    {"shift_tab_goes_backwards",
+     true,
+     {IDC_NUMBER, IDC_LIST, IDC_SHOWN, IDC_NAME, IDC_TICK, IDC_GREEN}},
+};
+
+class TabOrder : public KeyboardTest, public ::testing::WithParamInterface<TabCase> {};
+
+TEST_P(TabOrder, moves_the_focus) {
+    const TabCase& c = GetParam();
+    for (int expected : c.order) {
+        press(VK_TAB, c.shift);
+        EXPECT_EQ(focusedId(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(keys, TabOrder, ::testing::ValuesIn(kTabs),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(KeyboardTest, tab_skips_disabled_and_hidden_controls) {
+    EnableWindow(item(IDCANCEL), FALSE);
+    ShowWindow(item(IDC_APPLY), SW_HIDE);
+    press(VK_TAB);
+    EXPECT_EQ(focusedId(), IDC_GREEN);
+}
+
+TEST_F(KeyboardTest, tab_into_an_edit_box_selects_its_text) {
+    SetDlgItemTextA(dialog, IDC_NAME, "old");
+    SetFocus(item(IDC_TICK));
+    press(VK_TAB);
+    ASSERT_EQ(focusedId(), IDC_NAME);
+    pressKey('N');
+    pumpMessages(dialog);
+    char text[16] = {};
+    GetDlgItemTextA(dialog, IDC_NAME, text, sizeof text);
+    EXPECT_STREQ(text, "n");
+}
+
+TEST_F(KeyboardTest, enter_presses_the_default_button) {
+    SetFocus(item(IDC_NAME));
+    notifications().clear();
+    press(VK_RETURN);
+    // OK ends the dialog, which hides it and takes the focus from the box.
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
+}
+
+TEST_F(KeyboardTest, enter_presses_the_focused_push_button_instead) {
+    SetFocus(item(IDC_APPLY));
+    press(VK_RETURN);
+    const std::vector<Notification> expected = {{IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+TEST_F(KeyboardTest, enter_does_nothing_while_the_default_button_is_disabled) {
+    SetFocus(item(IDC_NAME));
+    EnableWindow(item(IDOK), FALSE);
+    notifications().clear();
+    press(VK_RETURN);
+    EXPECT_TRUE(notifications().empty());
+}
+
+TEST_F(KeyboardTest, escape_sends_cancel_with_the_cancel_button) {
+    SetFocus(item(IDC_NAME));
+    notifications().clear();
+    press(VK_ESCAPE);
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().front(), (Notification{IDCANCEL, BN_CLICKED, item(IDCANCEL)}));
+}
+
+struct ArrowCase {
+    const char* name;
+    int from;
+    UINT key;
+    int to;
+};
+
+void PrintTo(const ArrowCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const ArrowCase kArrows[] = {
+    {"down_moves_to_the_next_radio_button", IDC_GREEN, VK_DOWN, IDC_BLUE},
+    {"right_moves_like_down", IDC_GREEN, VK_RIGHT, IDC_BLUE},
+    {"down_from_the_last_wraps_to_the_first_of_the_group", IDC_BLUE, VK_DOWN, IDC_RED},
+    {"up_from_the_first_wraps_to_the_last_of_the_group", IDC_RED, VK_UP, IDC_BLUE},
+    {"left_moves_like_up", IDC_GREEN, VK_LEFT, IDC_RED},
+};
+
+class RadioArrows : public KeyboardTest, public ::testing::WithParamInterface<ArrowCase> {};
+
+TEST_P(RadioArrows, move_within_the_group_and_check_the_button) {
+    const ArrowCase& c = GetParam();
+    SetFocus(item(c.from));
+    notifications().clear();
+    press(c.key);
+    EXPECT_EQ(focusedId(), c.to);
+    for (int id : {IDC_RED, IDC_GREEN, IDC_BLUE}) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog, id), id == c.to ? BST_CHECKED : BST_UNCHECKED) << id;
+    }
+    const std::vector<Notification> expected = {{c.to, BN_CLICKED, item(c.to)}};
+    EXPECT_EQ(notifications(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(keys, RadioArrows, ::testing::ValuesIn(kArrows),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(KeyboardTest, arrows_skip_a_disabled_radio_button) {
+    EnableWindow(item(IDC_BLUE), FALSE);
+    SetFocus(item(IDC_GREEN));
+    press(VK_DOWN);
+    EXPECT_EQ(focusedId(), IDC_RED);
+}
+
+TEST_F(KeyboardTest, keys_for_another_window_are_not_the_dialogs) {
+    MSG message{nullptr, WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
+    EXPECT_FALSE(IsDialogMessageA(dialog, &message));
+}
+
+class PlainDialogTest : public DialogTest {
+  protected:
+    PlainDialogTest() : DialogTest(IDD_PLAIN) {}
+};
+
+TEST_F(PlainDialogTest, enter_without_a_default_button_sends_ok) {
+    SetFocus(item(IDC_PLAIN_EDIT));
+    notifications().clear();
+    press(VK_RETURN);
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, nullptr}));
+}
+
+TEST_F(PlainDialogTest, closing_does_nothing_while_cancel_is_disabled) {
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    pumpMessages(dialog);
+    EXPECT_TRUE(notifications().empty());
+    EXPECT_TRUE(IsWindow(dialog));
+}
+
+TEST_F(KeyboardTest, closing_a_dialog_is_its_cancel_button) {
+    ASSERT_TRUE(clickCloseBox(dialog));
+    EXPECT_TRUE(notifications().empty()) << "the command is posted";
+    pumpMessages(dialog);
+    const std::vector<Notification> expected = {{IDCANCEL, BN_CLICKED, item(IDCANCEL)}};
+    EXPECT_EQ(notifications(), expected);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "ended, so hidden";
+}
+
+// Modal dialogs ------------------------------------------------------------
+
+class ModalTest : public DialogTest {
+  protected:
+    // The owner is the modeless dialog of DialogTest.
+    INT_PTR runModal(LPARAM parameter = 0) {
+        return DialogBoxParamA(instance(), MAKEINTRESOURCEA(IDD_CONTROLS), dialog, modalProc,
+                               parameter);
+    }
+
+    static INT_PTR CALLBACK modalProc(HWND modal, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            current() = modal;
+            received() = lParam;
+            if (lParam == kEndAtOnce) {
+                EndDialog(modal, 77);
+            }
+            return TRUE;
+        }
+        if (message == WM_COMMAND && LOWORD(wParam) == IDC_APPLY) {
+            EndDialog(modal, 42);
+            return TRUE;
+        }
+        return recordingDialogProc(modal, message, wParam, lParam);
+    }
+
+    static HWND& current() {
+        static HWND modal;
+        return modal;
+    }
+    static LPARAM& received() {
+        static LPARAM parameter;
+        return parameter;
+    }
+    static constexpr LPARAM kEndAtOnce = 12345;
+};
+
+TEST_F(ModalTest, the_owner_is_disabled_while_the_loop_runs_and_enabled_after) {
+    bool ownerEnabled = true;
+    bool modalVisible = false;
+    whenIdle([&] {
+        ownerEnabled = IsWindowEnabled(dialog) != FALSE;
+        modalVisible = IsWindowVisible(current()) != FALSE;
+        click(GetDlgItem(current(), IDC_APPLY));
+    });
+    EXPECT_EQ(runModal(7), 42) << "EndDialog's value";
+    EXPECT_EQ(received(), 7);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(modalVisible);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_FALSE(IsWindow(current())) << "the dialog is destroyed";
+}
+
+TEST_F(ModalTest, the_owner_takes_no_input_while_the_dialog_is_open) {
+    bool ownerClicked = true;
+    whenIdle([&] {
+        ownerClicked = click(item(IDC_APPLY));
+        pressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(runModal(), IDCANCEL);
+    EXPECT_FALSE(ownerClicked);
+    ASSERT_EQ(notifications().size(), 1u);
+    EXPECT_EQ(notifications()[0].id, IDCANCEL);
+}
+
+TEST_F(ModalTest, the_focus_goes_back_to_the_owner_control_that_had_it) {
+    SetFocus(item(IDC_NAME));
+    whenIdle([&] { click(GetDlgItem(current(), IDCANCEL)); });
+    runModal();
+    EXPECT_EQ(GetFocus(), item(IDC_NAME));
+}
+
+TEST_F(ModalTest, ending_during_initialisation_returns_without_waiting) {
+    EXPECT_EQ(runModal(kEndAtOnce), 77);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(ModalTest, a_quit_message_ends_the_dialog_and_reaches_the_outer_loop) {
+    whenIdle([] { PostQuitMessage(3); });
+    runModal();
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    MSG message{};
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(message.wParam, 3u);
+}
+
+TEST_F(ModalTest, an_unknown_template_fails_and_leaves_the_owner_enabled) {
+    EXPECT_EQ(DialogBoxParamA(instance(), MAKEINTRESOURCEA(999), dialog, recordingDialogProc, 0),
+              -1);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_EQ(
+        CreateDialogParamA(instance(), MAKEINTRESOURCEA(999), nullptr, recordingDialogProc, 0),
+        nullptr);
+}
+
+// Message boxes -------------------------------------------------------------
+
+TEST_F(DialogTest, a_message_box_without_caption_is_titled_error_and_blocks_its_owner) {
+    SetFocus(item(IDC_NAME));
+    expectMessageBox("Invalid tax value", IDOK);
+    EXPECT_EQ(MessageBoxA(dialog, "Invalid tax value", nullptr, MB_ICONWARNING), IDOK);
+    const std::vector<MessageBoxSeen> seen = messageBoxesSeen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Error");
+    EXPECT_EQ(seen[0].owner, dialog);
+    EXPECT_EQ(seen[0].type, static_cast<UINT>(MB_ICONWARNING));
+    EXPECT_FALSE(seen[0].ownerWasEnabled);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_EQ(GetFocus(), item(IDC_NAME));
+}
+
+}  // namespace
+}  // namespace quorvel::testing

@@ -1,0 +1,245 @@
+// The resource-script reader: what it makes of each statement, and the file
+// and line it names for what it cannot read.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/core/resource_script.h"
+
+namespace quorvel::platform {
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+const std::string kIcon("\0\0\1\0\1\0rest of the icon", 22);
+
+ScriptReadResult readScript(const Files& files) {
+    return readResourceScript("app.rc",
+                              [&files](const std::string& path) -> std::optional<std::string> {
+                                  const auto found = files.find(path);
+                                  if (found == files.end()) {
+                                      return std::nullopt;
+                                  }
+                                  return found->second;
+                              });
+}
+
+ResourceScript readClean(const std::string& script, Files files = {}) {
+    files["app.rc"] = script;
+    ScriptReadResult result = readScript(files);
+    EXPECT_TRUE(result.script.has_value()) << result.error;
+    return result.script.value_or(ResourceScript{});
+}
+
+TEST(resource_script, dialog_takes_its_options_and_controls_in_order) {
+    const ResourceScript script =
+        readClean(R"(
+#include "ids.h"
+IDD_MAIN DIALOGEX 0, 0, 290, 270
+STYLE DS_CENTER | WS_POPUP | WS_SYSMENU
+CAPTION "Main \xA3"
+CLASS "Main Class"
+FONT 8, "MS Sans Serif", 400, 0, 0x1
+BEGIN
+    DEFPUSHBUTTON "Settle", IDC_SETTLE, 120, 234, 50, 14
+    EDITTEXT IDC_RETURNS, 215, 236, 60, 12, ES_AUTOHSCROLL | ES_READONLY | NOT WS_BORDER
+    CONTROL "", 1005, "msctls_updown32", UDS_SETBUDDYINT, 1, 2, 3, 4
+END
+)",
+                  {{"ids.h",
+                    "#pragma once\n#define IDD_MAIN 102\n#define IDC_SETTLE 1012\n"
+                    "#define IDC_RETURNS (1000 + 13)\n"}});
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    const DialogTemplate& d = script.dialogs[0];
+    EXPECT_EQ(d.name.number, 102);
+    EXPECT_TRUE(d.extended);
+    EXPECT_EQ(d.rect.cx, 290);
+    EXPECT_EQ(d.style,
+              static_cast<DWORD>(DS_CENTER | WS_POPUP | WS_SYSMENU | WS_CAPTION | DS_SETFONT))
+        << "a caption and a font add their styles";
+    EXPECT_EQ(d.caption, "Main \xA3");
+    EXPECT_EQ(d.className, "Main Class");
+    EXPECT_EQ(d.fontName, "MS Sans Serif");
+    EXPECT_EQ(d.fontPointSize, 8);
+    ASSERT_EQ(d.controls.size(), 3u);
+    EXPECT_EQ(d.controls[0].className, "Button");
+    EXPECT_EQ(d.controls[0].style,
+              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON | WS_TABSTOP));
+    EXPECT_EQ(d.controls[1].id, 1013);
+    EXPECT_EQ(d.controls[1].style,
+              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY))
+        << "NOT clears the default border";
+    EXPECT_EQ(d.controls[2].className, "msctls_updown32");
+    EXPECT_EQ(d.controls[2].rect.cy, 4);
+}
+
+struct DefaultCase {
+    const char* name;
+    const char* statement;
+    const char* className;
+    DWORD style;
+};
+
+void PrintTo(const DefaultCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const DefaultCase kDefaults[] = {
+    {"ltext_is_a_left_static_starting_a_group", "LTEXT \"a\", -1, 1, 2, 3, 4", "Static",
+     SS_LEFT | WS_GROUP},
+    {"ctext_is_a_centred_static", "CTEXT \"a\", -1, 1, 2, 3, 4", "Static", SS_CENTER | WS_GROUP},
+    {"pushbutton_is_a_tab_stop", "PUSHBUTTON \"a\", 1, 1, 2, 3, 4", "Button",
+     BS_PUSHBUTTON | WS_TABSTOP},
+    {"groupbox_is_no_tab_stop", "GROUPBOX \"a\", -1, 1, 2, 3, 4", "Button", BS_GROUPBOX},
+    {"edittext_has_a_border", "EDITTEXT 1, 1, 2, 3, 4", "Edit", ES_LEFT | WS_BORDER | WS_TABSTOP},
+    {"combobox_style_adds_to_the_tab_stop", "COMBOBOX 1, 1, 2, 3, 4, CBS_DROPDOWNLIST", "ComboBox",
+     CBS_DROPDOWNLIST | WS_TABSTOP},
+    {"autocheckbox_is_a_tab_stop", "AUTOCHECKBOX \"a\", 1, 1, 2, 3, 4, BS_LEFTTEXT", "Button",
+     BS_AUTOCHECKBOX | WS_TABSTOP | BS_LEFTTEXT},
+    {"autoradiobutton_is_a_tab_stop", "AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4", "Button",
+     BS_AUTORADIOBUTTON | WS_TABSTOP},
+    {"icon_needs_no_size", "ICON 101, -1, 7, 95", "Static", SS_ICON},
+    {"control_takes_its_style_as_given",
+     "CONTROL \"a\", 1, \"Button\", BS_AUTOCHECKBOX, 1, 2, 3, 4", "Button", BS_AUTOCHECKBOX},
+};
+
+class ControlDefaults : public ::testing::TestWithParam<DefaultCase> {};
+
+TEST_P(ControlDefaults, statement_gives_its_class_and_default_style) {
+    const DefaultCase& c = GetParam();
+    const ResourceScript script =
+        readClean(std::string("1 DIALOG 0, 0, 10, 10\nBEGIN\n    ") + c.statement + "\nEND\n");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    ASSERT_EQ(script.dialogs[0].controls.size(), 1u);
+    const ControlTemplate& control = script.dialogs[0].controls[0];
+    EXPECT_EQ(control.className, c.className);
+    EXPECT_EQ(control.style, c.style | static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+}
+
+INSTANTIATE_TEST_SUITE_P(controls, ControlDefaults, ::testing::ValuesIn(kDefaults),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(resource_script, menu_keeps_popups_items_separators_and_options) {
+    const ResourceScript script = readClean(R"(
+103 MENU
+BEGIN
+    POPUP "&Options"
+    BEGIN
+        MENUITEM "&Preferences", 40003
+        MENUITEM SEPARATOR
+        MENUITEM "E&xit", 40001, GRAYED
+    END
+END
+)");
+    ASSERT_EQ(script.menus.size(), 1u);
+    const MenuItem& options = script.menus[0].items.at(0);
+    EXPECT_TRUE(options.popup);
+    EXPECT_EQ(options.text, "&Options");
+    ASSERT_EQ(options.items.size(), 3u);
+    EXPECT_EQ(options.items[0].id, 40003);
+    EXPECT_TRUE(options.items[1].separator);
+    EXPECT_TRUE(options.items[2].grayed);
+}
+
+TEST(resource_script, icon_file_is_read_beside_the_script) {
+    const ResourceScript script =
+        readClean("IDI_APP ICON \"art/app.ico\"\n", {{"art/app.ico", kIcon}});
+    ASSERT_EQ(script.icons.size(), 1u);
+    EXPECT_EQ(script.icons[0].name.text, "IDI_APP")
+        << "an undefined name names the resource by text";
+    EXPECT_EQ(script.icons[0].bytes, kIcon);
+}
+
+TEST(resource_script, conditionals_and_definitions_are_followed) {
+    const ResourceScript script = readClean(R"(
+#define LEVEL 2
+#if defined(LEVEL) && LEVEL > 1
+#define ID 7
+#elif LEVEL == 1
+#define ID 8
+#else
+#error not here
+#endif
+#ifdef APSTUDIO_INVOKED
+this would not parse
+#endif
+/* a comment
+   over lines */ ID DIALOG 0, 0, 1, 1 // and one at the end
+BEGIN
+END
+)");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    EXPECT_EQ(script.dialogs[0].name.number, 7);
+}
+
+TEST(resource_script, utf8_texts_become_windows_1252_under_code_page_65001) {
+    const ResourceScript script = readClean(
+        "#pragma code_page(65001)\n1 DIALOG 0, 0, 1, 1\nCAPTION \"\xC2\xA3 5 \xE2\x82\xAC "
+        "\xE4\xB8\x80\"\n"
+        "BEGIN\nEND\n");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    EXPECT_EQ(script.dialogs[0].caption, "\xA3 5 \x80 ?");
+}
+
+TEST(resource_script, lists_every_file_it_read) {
+    Files files = {{"app.rc", "#include \"a.h\"\n1 ICON \"i.ico\"\n"},
+                   {"a.h", "#define X 1\n"},
+                   {"i.ico", kIcon}};
+    const ScriptReadResult result = readScript(files);
+    EXPECT_EQ(result.files, (std::vector<std::string>{"app.rc", "a.h", "i.ico"}));
+}
+
+struct ErrorCase {
+    const char* name;
+    const char* script;
+    const char* error;
+};
+
+void PrintTo(const ErrorCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const ErrorCase kErrors[] = {
+    {"unknown_style_name", "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP | WS_WOBBLY\nBEGIN\nEND\n",
+     "app.rc:2: unknown name WS_WOBBLY"},
+    {"unknown_control_statement", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  SLIDER 1, 2, 3, 4, 5\nEND\n",
+     "app.rc:3: unknown control statement 'SLIDER'"},
+    {"missing_comma", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4\n  5\nEND\n",
+     "app.rc:4: expected ','"},
+    {"unterminated_string", "1 DIALOG 0, 0, 1, 1\nCAPTION \"open\nBEGIN\nEND\n",
+     "app.rc:2: string without its closing quote"},
+    {"missing_end", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4, 5\n",
+     "app.rc:3: the script ends too early"},
+    {"missing_include", "\n#include \"gone.h\"\n",
+     "app.rc:2: cannot find the included file \"gone.h\""},
+    {"error_in_an_included_file_names_that_file", "#include \"bad.h\"\n",
+     "bad.h:2: unknown directive #defin"},
+    {"missing_icon_file", "1 ICON \"gone.ico\"\n",
+     "app.rc:1: cannot find the icon file \"gone.ico\""},
+    {"file_that_is_no_icon", "1 ICON \"text.ico\"\n", "app.rc:1: \"text.ico\" is not an icon file"},
+    {"unknown_resource_type", "1 SPRITE \"x\"\n", "app.rc:1: unknown resource type 'SPRITE'"},
+    {"dialog_defined_twice", "1 DIALOG 0,0,1,1\nBEGIN\nEND\n1 DIALOG 0,0,1,1\nBEGIN\nEND\n",
+     "app.rc:4: dialog 1 is defined twice"},
+    {"if_without_endif", "#if 1\n", "app.rc: #if without its #endif"},
+    {"macro_with_arguments", "#define F(x) x\n1 DIALOG F(1), 0, 1, 1\nBEGIN\nEND\n",
+     "app.rc:2: macro F takes arguments"},
+};
+
+class ScriptErrors : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ScriptErrors, name_the_file_and_line) {
+    const ErrorCase& c = GetParam();
+    const Files files = {
+        {"app.rc", c.script}, {"bad.h", "// ok\n#defin X 1\n"}, {"text.ico", "just text"}};
+    const ScriptReadResult result = readScript(files);
+    EXPECT_FALSE(result.script.has_value());
+    EXPECT_EQ(result.error.rfind(c.error, 0), 0u) << result.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(scripts, ScriptErrors, ::testing::ValuesIn(kErrors),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace quorvel::platform

@@ -1,0 +1,39 @@
+// Ids of the test resource script, by kind: IDI_ icon, IDR_ menu, ID_ menu
+// command, IDD_ dialog, IDC_ control.
+#pragma once
+
+#define IDI_TEST 201
+#define IDR_TEST_MENU 202
+
+#define ID_FILE_ASK 41001
+#define ID_FILE_EXIT 41002
+#define ID_HELP_ABOUT 41003
+
+// The application's window: its class names the menu and the icon.
+#define IDD_APPLICATION 210
+#define IDC_ASK 2101
+#define IDC_ANSWER 2102
+#define IDC_WARN 2103
+
+// One control of each kind.
+#define IDD_CONTROLS 220
+#define IDC_APPLY 2201
+#define IDC_RED 2202
+#define IDC_GREEN 2203
+#define IDC_BLUE 2204
+#define IDC_TICK 2205
+#define IDC_NAME 2206
+#define IDC_SHOWN 2207
+#define IDC_CENTRED 2208
+#define IDC_LIST 2209
+#define IDC_PICTURE 2210
+#define IDC_NUMBER 2211
+#define IDC_CHOICE 2212
+
+// A dialog without a default push button and with a disabled Cancel.
+#define IDD_PLAIN 230
+#define IDC_PLAIN_EDIT 2301
+
+// A window of a class of its own, for the message tests.
+#define IDD_TRACE 240
+#define IDC_TRACE_EDIT 2401

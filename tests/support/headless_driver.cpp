@@ -1,0 +1,90 @@
+// The test driver over the headless view.
+
+#include <memory>
+
+#include "platform/core/input.h"
+#include "platform/headless/headless_view.h"
+#include "tests/support/ui_driver.h"
+
+namespace quorvel::testing {
+namespace {
+
+std::unique_ptr<platform::HeadlessView>& view() {
+    static std::unique_ptr<platform::HeadlessView> instance;
+    return instance;
+}
+
+platform::HeadlessView& current() {
+    if (!view()) {
+        // Tests outside a WindowTest fixture still get a view.
+        view() = std::make_unique<platform::HeadlessView>();
+    }
+    return *view();
+}
+
+}  // namespace
+
+bool click(HWND control) {
+    return platform::input::click(control);
+}
+bool chooseItem(HWND comboBox, int index) {
+    return platform::input::chooseItem(comboBox, index);
+}
+bool typeText(HWND edit, const char* text) {
+    return platform::input::typeText(edit, text);
+}
+bool chooseMenuItem(HWND window, int commandId) {
+    return platform::input::chooseMenuItem(window, commandId);
+}
+bool clickCloseBox(HWND window) {
+    return platform::input::clickCloseBox(window);
+}
+bool clickUpDown(HWND upDown, bool up) {
+    return platform::input::clickUpDown(upDown, up);
+}
+void pressKey(UINT virtualKey, bool shift) {
+    platform::input::pressKey(virtualKey, shift);
+}
+
+void whenIdle(std::function<void()> step) {
+    current().whenIdle(std::move(step));
+}
+
+void expectMessageBox(const std::string& text, int answer) {
+    current().expectMessageBox(text, answer);
+}
+
+std::vector<MessageBoxSeen> messageBoxesSeen() {
+    std::vector<MessageBoxSeen> seen;
+    for (const platform::MessageBoxRecord& box : current().messageBoxes()) {
+        seen.push_back(
+            MessageBoxSeen{box.owner, box.text, box.caption, box.type, box.ownerWasEnabled});
+    }
+    return seen;
+}
+
+std::vector<HWND> openWindows() {
+    return platform::topLevelWindows();
+}
+
+void WindowTest::SetUp() {
+    view() = std::make_unique<platform::HeadlessView>();
+    view()->onFailure([](const std::string& what) { ADD_FAILURE() << what; });
+}
+
+void WindowTest::TearDown() {
+    platform::HeadlessView& v = current();
+    EXPECT_EQ(v.stepsLeft(), 0u) << "scripted steps were never run";
+    EXPECT_EQ(v.expectedMessageBoxesLeft(), 0u) << "expected message boxes never appeared";
+    const std::vector<HWND> left = openWindows();
+    EXPECT_TRUE(left.empty()) << left.size() << " window(s) left open";
+    for (HWND window : left) {
+        DestroyWindow(window);
+    }
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    view().reset();
+}
+
+}  // namespace quorvel::testing

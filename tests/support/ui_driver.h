@@ -1,0 +1,72 @@
+#pragma once
+
+// What a test needs beyond platform/win32.h to drive windows as a user
+// would: simulated input, steps run inside a message loop, and answers to
+// message boxes. The headless build implements it with the headless view
+// (headless_driver.cpp); a Windows build provides the same calls over the
+// real API, so that tests written against it run on both.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace quorvel::testing {
+
+// User input, producing what the platform's control produces: the state
+// change, then the notifications. False when the control took no input
+// (hidden, disabled, or in a window disabled by a modal dialog).
+bool click(HWND control);
+bool chooseItem(HWND comboBox, int index);
+bool typeText(HWND edit, const char* text);
+bool chooseMenuItem(HWND window, int commandId);
+bool clickCloseBox(HWND window);
+bool clickUpDown(HWND upDown, bool up);
+// Keys go through the message queue to the focus: a message loop (or
+// pumpMessages) handles them.
+void pressKey(UINT virtualKey, bool shift = false);
+
+// Runs step when the running message loop next waits for input: how a test
+// acts inside a modal dialog's loop or a program's main loop. A loop that
+// waits with no step left fails the test and is ended with a quit message.
+void whenIdle(std::function<void()> step);
+
+// The next message box must show text; it is answered with answer.
+void expectMessageBox(const std::string& text, int answer = IDOK);
+
+struct MessageBoxSeen {
+    HWND owner = nullptr;
+    std::string text;
+    std::string caption;
+    UINT type = 0;
+    bool ownerWasEnabled = false;
+};
+std::vector<MessageBoxSeen> messageBoxesSeen();
+
+// The top-level windows still open.
+std::vector<HWND> openWindows();
+
+// Handles every queued message the way a dialog's message loop does.
+inline void pumpMessages(HWND dialog) {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT || !IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// Base of every window test: installs the input driver, and afterwards fails
+// the test for scripted steps or expected message boxes left unused and for
+// windows left open (closing them, so the next test starts clean).
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+}  // namespace quorvel::testing
