@@ -26,8 +26,9 @@ ScriptReadResult readScript(const Files& files) {
                               });
 }
 
+// A script as a resource compiler takes it, with the platform's names.
 ResourceScript readClean(const std::string& script, Files files = {}) {
-    files["app.rc"] = script;
+    files["app.rc"] = "#include <windows.h>\n" + script;
     ScriptReadResult result = readScript(files);
     EXPECT_TRUE(result.script.has_value()) << result.error;
     return result.script.value_or(ResourceScript{});
@@ -202,8 +203,12 @@ void PrintTo(const ErrorCase& row, std::ostream* out) {
 }
 
 const ErrorCase kErrors[] = {
-    {"unknown_style_name", "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP | WS_WOBBLY\nBEGIN\nEND\n",
-     "app.rc:2: unknown name WS_WOBBLY"},
+    {"unknown_style_name",
+     "#include <windows.h>\n1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP | WS_WOBBLY\nBEGIN\nEND\n",
+     "app.rc:3: unknown name WS_WOBBLY"},
+    {"platform_name_without_the_platform_header",
+     "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nBEGIN\nEND\n",
+     "app.rc:2: unknown name WS_POPUP (the script does not include <windows.h>)"},
     {"unknown_control_statement", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  SLIDER 1, 2, 3, 4, 5\nEND\n",
      "app.rc:3: unknown control statement 'SLIDER'"},
     {"missing_comma", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4\n  5\nEND\n",
