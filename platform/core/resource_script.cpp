@@ -618,6 +618,9 @@ class Preprocessor {
         }
         if (isSystemHeader(base)) {
             systemNames_ = true;  // its names are built in
+            if (upper(base) == "WINRES.H" || upper(base) == "AFXRES.H") {
+                define("IDC_STATIC", -1);  // the resource editors' name, theirs alone
+            }
             return;
         }
         const std::string path = folderOf(*at.file) + name;

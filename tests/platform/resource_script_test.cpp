@@ -184,6 +184,15 @@ TEST(resource_script, utf8_texts_become_windows_1252_under_code_page_65001) {
     EXPECT_EQ(script.dialogs[0].caption, "\xA3 5 \x80 ?");
 }
 
+TEST(resource_script, the_resource_editors_header_names_the_static_id) {
+    const ResourceScript script = readClean(
+        "#include <winres.h>\n1 DIALOG 0, 0, 1, 1\nBEGIN\n"
+        "  LTEXT \"a\", IDC_STATIC, 1, 2, 3, 4\nEND\n");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    ASSERT_EQ(script.dialogs[0].controls.size(), 1u);
+    EXPECT_EQ(script.dialogs[0].controls[0].id, -1);
+}
+
 TEST(resource_script, lists_every_file_it_read) {
     Files files = {{"app.rc", "#include \"a.h\"\n1 ICON \"i.ico\"\n"},
                    {"a.h", "#define X 1\n"},
@@ -209,6 +218,10 @@ const ErrorCase kErrors[] = {
     {"platform_name_without_the_platform_header",
      "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nBEGIN\nEND\n",
      "app.rc:2: unknown name WS_POPUP (the script does not include <windows.h>)"},
+    {"static_id_of_the_resource_editors_without_their_header",
+     "#include <windows.h>\n1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", IDC_STATIC, 1, 2, 3, "
+     "4\nEND\n",
+     "app.rc:4: unknown name IDC_STATIC"},
     {"unknown_control_statement", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  SLIDER 1, 2, 3, 4, 5\nEND\n",
      "app.rc:3: unknown control statement 'SLIDER'"},
     {"missing_comma", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4\n  5\nEND\n",
