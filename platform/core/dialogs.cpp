@@ -77,8 +77,11 @@ HWND createDialog(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC p
         }
     }
 
+    // Only a dialog procedure is told of the initialisation; a dialog of a
+    // class with none gets no WM_INITDIALOG, and no first focus either.
     const HWND first = nextTabItem(window, nullptr, false);
-    if (SendMessageA(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam) != 0 &&
+    if (procedure != nullptr &&
+        SendMessageA(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam) != 0 &&
         find(window) != nullptr) {
         // The procedure asked for the default focus: the first tab stop.
         if (const HWND target = nextTabItem(window, nullptr, false); target != nullptr) {
