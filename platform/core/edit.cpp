@@ -37,8 +37,10 @@ void typeCharacter(HWND edit, char c) {
     if (static_cast<unsigned char>(c) < 0x20) {
         return;  // Enter, Tab, Esc and other controls are not text
     }
-    // The limit counts what the box would hold after the character.
+    // The limit counts what the box would hold after the character; a
+    // character refused by it is reported with EN_MAXTEXT.
     if (w->text.size() - (to - from) + 1 > w->limit) {
+        notifyParent(edit, EN_MAXTEXT);
         return;
     }
     w->text.replace(from, to - from, 1, c);
