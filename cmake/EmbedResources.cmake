@@ -5,7 +5,16 @@
 # dialogs, menus and icons at run time without reading any file. The script is
 # read at build time; a script that cannot be read fails the build with its
 # file and line. Built for Windows, the resource compiler takes the script.
+#
+# <target> is an executable or an OBJECT library linked into one: the built-in
+# script registers itself from a static object that nothing names, which the
+# linker would leave out of a static library's archive.
 function(quorvel_embed_resources target script)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY")
+        message(FATAL_ERROR "quorvel_embed_resources(${target}): use an executable or an OBJECT library; "
+                            "the linker would drop the resources from a static library")
+    endif()
     get_filename_component(script_path "${script}" ABSOLUTE)
     if(WIN32)
         target_sources(${target} PRIVATE "${script_path}")

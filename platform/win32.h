@@ -8,7 +8,7 @@
 #ifdef _WIN32
 
 #include <windows.h>
-// The common controls' header needs the types windows.h declares.
+// commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
 #else

@@ -1,6 +1,8 @@
 // The dialog manager: dialogs from templates, modal loops, the default dialog
 // procedure, dialog keyboard handling and the dialog-item calls.
 
+#include <algorithm>
+
 #include "platform/core/resources.h"
 #include "platform/core/state.h"
 
@@ -169,9 +171,17 @@ LRESULT defaultDialogHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             }
             return 0;
         }
-        case WM_SETFOCUS:
-            activate(dialog);
+        case WM_SETFOCUS: {
+            // The dialog passes the focus on to the control that had it last.
+            HWND target = d->savedFocus;
+            if (!isSelfOrDescendant(dialog, target) || target == dialog || !takesInput(target)) {
+                target = nextTabItem(dialog, nullptr, false);
+            }
+            if (target != nullptr) {
+                SetFocus(target);
+            }
             return 0;
+        }
         case DM_GETDEFID:
             return d->defaultId != 0 ? MAKELONG(d->defaultId, DC_HASDEFID) : 0;
         case DM_SETDEFID: {

@@ -33,6 +33,9 @@ void trackKeys(const MSG& message) {
 // Posted messages come first, then the quit message, then keyboard input.
 bool take(MSG* out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
     State& s = state();
+    if (s.sendDepth == 0) {
+        s.destroyed.clear();
+    }
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if (matches(*it, window, filterMin, filterMax)) {
             *out = *it;
@@ -96,7 +99,11 @@ LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     const WNDPROC procedure = w->procedure;
-    return procedure(window, message, wParam, lParam);
+    State& s = state();
+    ++s.sendDepth;
+    const LRESULT result = procedure(window, message, wParam, lParam);
+    --s.sendDepth;
+    return result;
 }
 
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

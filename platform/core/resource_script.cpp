@@ -454,8 +454,10 @@ std::string folderOf(const std::string& path) {
 
 class Preprocessor {
   public:
-    Preprocessor(const ScriptFileReader& read, std::vector<std::string>& files)
-        : read_(read), files_(files) {
+    // Tokens point into names, which must outlive them.
+    Preprocessor(const ScriptFileReader& read, std::vector<std::string>& files,
+                 std::deque<std::string>& names)
+        : read_(read), files_(files), names_(names) {
         define("RC_INVOKED", 1);
         define("_WIN32", 1);
     }
@@ -725,7 +727,7 @@ class Preprocessor {
     std::vector<std::string>& files_;
     std::map<std::string, Macro> macros_;
     std::set<std::string> onceOnly_;
-    std::deque<std::string> names_;  // file names the tokens point to
+    std::deque<std::string>& names_;  // file names the tokens point to
     std::vector<Token> out_;
     bool utf8_ = false;
     bool systemNames_ = false;
@@ -1233,7 +1235,8 @@ ScriptReadResult readResourceScript(const std::string& scriptPath,
                                     const ScriptFileReader& readFile) {
     ScriptReadResult result;
     try {
-        Preprocessor preprocessor(readFile, result.files);
+        std::deque<std::string> names;
+        Preprocessor preprocessor(readFile, result.files, names);
         std::vector<Token> tokens = preprocessor.run(scriptPath);
         result.script = Parser(std::move(tokens), preprocessor.systemNamesIncluded(), readFile,
                                result.files, scriptPath)

@@ -69,7 +69,10 @@ struct CreateParams {
 
 struct State {
     std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
-    std::vector<std::unique_ptr<Window>> destroyed;  // kept until the process ends
+    // Destroyed windows stay readable until no message is being handled, so
+    // that no handler still on the stack can hold one that is gone.
+    std::vector<std::unique_ptr<Window>> destroyed;
+    int sendDepth = 0;
     std::uintptr_t nextHandle = 0x10010;
     std::vector<HWND> topLevels;
     std::vector<WindowClass> classes;

@@ -25,6 +25,11 @@
 // - Resources: iconBytes() gives an icon's .ico file, menus come as
 //   MenuResource trees (resource_script.h), brushColor() the colour of a
 //   class background brush.
+// - Geometry: template rectangles are in dialog units; dialog_units.h turns
+//   them into pixels from the template font's metrics. An up-down control
+//   (pixels) with UDS_ALIGNRIGHT sits on its buddy's right edge, kUpDownWidth
+//   wide, overlapping the buddy by kUpDownBuddyOverlap; the buddy is
+//   narrowed by its rightInsetPixels.
 
 #include <string>
 #include <vector>

@@ -312,6 +312,10 @@ BOOL WINAPI ShowWindow(HWND window, int command) {
             w->style &= ~static_cast<DWORD>(WS_VISIBLE);
             notify(window, Change::Visible);
         }
+        // A hidden control gives the focus back to the window it sits in.
+        if (w->isChild() && s.focus != nullptr && isSelfOrDescendant(window, s.focus)) {
+            SetFocus(w->parent);
+        }
         if (!w->isChild() && s.active == window) {
             if (s.focus != nullptr && isSelfOrDescendant(window, s.focus)) {
                 SetFocus(nullptr);
@@ -428,7 +432,9 @@ HWND WINAPI SetFocus(HWND window) {
         }
         const HWND top = topLevelOf(window);
         s.active = top;
-        find(top)->savedFocus = window;
+        if (top != window) {
+            find(top)->savedFocus = window;
+        }
     }
     if (window == previous) {
         return previous;
