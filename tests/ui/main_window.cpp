@@ -37,32 +37,22 @@ std::string DialogDriver::currentItem(int listId) const {
 }
 
 void MainWindow::SetUp() {
+    WindowTest::SetUp();
     // The class lives until the process ends, as in the program.
     static const ATOM registered = registerMainClass(GetModuleHandleA(nullptr));
     ASSERT_NE(registered, 0);
     window = createMainDialog(GetModuleHandleA(nullptr));
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOW);
-    runQueuedMessages();
-    takeMessageBoxTexts();
+    pumpMessages(window);
 }
 
 void MainWindow::TearDown() {
+    // The dialogs the test opened go with the main window that owns them.
     if (IsWindow(window)) {
         DestroyWindow(window);
     }
-    runQueuedMessages();
-    EXPECT_EQ(takeMessageBoxTexts(), std::vector<std::string>{});
-}
-
-void MainWindow::runQueuedMessages() const {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
+    WindowTest::TearDown();
 }
 
 void MainWindow::settle() const {

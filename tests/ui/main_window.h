@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "tests/support/ui_driver.h"
 
 namespace quorvel::testing {
-
-// Texts of the message boxes shown since the last call.
-std::vector<std::string> takeMessageBoxTexts();
 
 // "£" and the amount, as the program shows money.
 inline std::string pounds(const char* amount) {
@@ -41,13 +39,10 @@ struct DialogDriver {
 };
 
 // A fresh main window for each test, as at program start.
-class MainWindow : public ::testing::Test, public DialogDriver {
+class MainWindow : public WindowTest, public DialogDriver {
   protected:
     void SetUp() override;
     void TearDown() override;
-    // Runs the queued messages as the program's message loop does.
-    void runQueuedMessages() const;
-
     void settle() const;
     ::testing::AssertionResult shows(const std::string& totalStake,
                                      const std::string& returns) const;

