@@ -3,7 +3,9 @@
 // timer, whose message a loop receives only when it has nothing else to do;
 // message boxes are read and answered from a CBT hook as they become active.
 
+#include <algorithm>
 #include <deque>
+#include <map>
 #include <string>
 
 #include "tests/support/ui_driver.h"
@@ -14,7 +16,7 @@ namespace {
 // How long a loop may wait with no step left before the test fails (ms).
 constexpr UINT kStuckAfter = 1000;
 constexpr UINT kIdleTick = USER_TIMER_MINIMUM;
-// A message box's text control has this id, on Windows as under Wine.
+// A message box's text control has this id.
 constexpr int kMessageBoxTextId = 0xFFFF;
 
 struct ExpectedBox {
@@ -30,6 +32,8 @@ struct Driver {
     HHOOK messageHook = nullptr;
     UINT_PTR idleTimer = 0;
     bool quiet = false;
+    std::map<HWND, long> created;  // creation order of the windows made during the test
+    long creations = 0;
 };
 
 Driver& driver() {
@@ -147,10 +151,28 @@ void answerMessageBox(HWND box) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+// A message box is a dialog whose procedure is the system's own.
+bool isMessageBox(HWND window) {
+    if (className(window) != "#32770") {
+        return false;
+    }
+    const auto procedure = reinterpret_cast<LPCSTR>(GetWindowLongPtrW(window, DWLP_DLGPROC));
+    HMODULE module = nullptr;
+    return procedure != nullptr &&
+           GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              procedure, &module) != FALSE &&
+           module == GetModuleHandleA("user32.dll");
+}
+
 LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        driver().created[window] = driver().creations++;
+    }
     if (code == HCBT_ACTIVATE) {
         const auto window = reinterpret_cast<HWND>(wParam);
-        if (className(window) == "#32770" && GetDlgItem(window, kMessageBoxTextId) != nullptr) {
+        if (isMessageBox(window)) {
             answerMessageBox(window);
         }
     }
@@ -358,6 +380,16 @@ std::vector<HWND> openWindows() {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&windows));
+    // Oldest first: those made before the test, bottom of the stack first,
+    // then the test's own in the order they were made.
+    std::reverse(windows.begin(), windows.end());
+    const auto& created = driver().created;
+    const auto order = [&created](HWND window) {
+        const auto found = created.find(window);
+        return found == created.end() ? -1L : found->second;
+    };
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&order](HWND a, HWND b) { return order(a) < order(b); });
     return windows;
 }
 
