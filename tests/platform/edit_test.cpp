@@ -118,12 +118,13 @@ TEST_F(EditTest, each_typed_character_sends_update_then_change) {
     EXPECT_EQ(notifications(), expected);
 }
 
-TEST_F(EditTest, a_character_refused_by_the_limit_sends_only_max_text) {
+TEST_F(EditTest, a_character_refused_by_the_limit_sends_max_text_then_update_and_change) {
     SendMessageA(name, EM_LIMITTEXT, 1, 0);
     typeText(name, "a");
     notifications().clear();
     typeText(name, "b");
-    const std::vector<Notification> expected = {{IDC_NAME, EN_MAXTEXT, name}};
+    const std::vector<Notification> expected = {
+        {IDC_NAME, EN_MAXTEXT, name}, {IDC_NAME, EN_UPDATE, name}, {IDC_NAME, EN_CHANGE, name}};
     EXPECT_EQ(notifications(), expected);
     EXPECT_EQ(text(), "a");
 }
