@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the Windows cross build and its Wine test run
-# need, only those that are missing. The Linux build never needs them.
+# need (with --screenshot, also what screenshot-windows.sh needs), only those
+# that are missing. The Linux build never needs them.
 # Needs root (it calls apt-get); prints nothing when everything is already there.
 set -euo pipefail
 
@@ -14,6 +15,10 @@ packages=(
     # running the Windows programs and tests: Wine, its fonts, a virtual X display
     wine64 fonts-wine xvfb xauth
 )
+# scripts/screenshot-windows.sh also types into the window and takes the picture.
+if [ "${1:-}" = --screenshot ]; then
+    packages+=(xdotool imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
