@@ -43,7 +43,7 @@ keys Tab p                             # Result 3: Place
 keys Tab; down 22                      # Price 3: 5/1
 keys Return                            # Settle, the default button
 sleep 1
-import -window root png:- | convert - -trim +repage docs/main-window-windows.png
+import -window root png:- | convert - -trim +repage -strip docs/main-window-windows.png
 
 kill "$program"
 "$wineserver" -k
