@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <span>
+#include <vector>
 
 #include "cli/text_encoding.h"
 #include "engine/catalogue.h"
@@ -14,14 +15,39 @@ namespace {
 constexpr std::size_t kStakeBoxCharacters = 7;
 constexpr std::int64_t kMaxStakePence = 9999999;
 
-// Position of `text` in a list of Windows-1252 texts, or -1.
-int findText(std::span<const char* const> texts, std::string_view text) {
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (sameText(texts[i], text)) {
-            return static_cast<int>(i);
+// A list's texts in UTF-8, converted once, for exact lookups.
+class Utf8List {
+  public:
+    explicit Utf8List(std::span<const char* const> texts) {
+        for (const char* text : texts) {
+            texts_.push_back(toUtf8(text));
         }
     }
-    return -1;
+    explicit Utf8List(std::span<const BetType> types) {
+        for (const BetType& type : types) {
+            texts_.push_back(toUtf8(type.text));
+        }
+    }
+
+    // Position of `text` in the list, or -1.
+    int find(std::string_view text) const {
+        for (std::size_t i = 0; i < texts_.size(); ++i) {
+            if (texts_[i] == text) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+  private:
+    std::vector<std::string> texts_;
+};
+
+int findBet(int selectionCount, std::string_view text) {
+    static const std::array<Utf8List, kMaxSelections> lists = {
+        Utf8List(betTypes(1)), Utf8List(betTypes(2)), Utf8List(betTypes(3)),
+        Utf8List(betTypes(4)), Utf8List(betTypes(5)), Utf8List(betTypes(6))};
+    return lists[static_cast<std::size_t>(selectionCount - 1)].find(text);
 }
 
 // "one of "a", "b", "c"" for a problem text.
@@ -42,7 +68,8 @@ std::string SlipError::message() const {
 }
 
 Problem readResult(std::string_view text, ResultChoice& result) {
-    const int i = findText(kResultTexts, text);
+    static const Utf8List list(kResultTexts);
+    const int i = list.find(text);
     if (i < 0) {
         return notOneOf(text, kResultTexts);
     }
@@ -51,7 +78,8 @@ Problem readResult(std::string_view text, ResultChoice& result) {
 }
 
 Problem readPrice(std::string_view text, int& priceIndex) {
-    const int i = findText(kPriceTexts, text);
+    static const Utf8List list(kPriceTexts);
+    const int i = list.find(text);
     if (i < 0) {
         return quoted(text) + " is not on the price list";
     }
@@ -60,7 +88,8 @@ Problem readPrice(std::string_view text, int& priceIndex) {
 }
 
 Problem readRule4Text(std::string_view text, int& rule4) {
-    const int i = findText(kRule4Texts, text);
+    static const Utf8List list(kRule4Texts);
+    const int i = list.find(text);
     if (i < 0) {
         return quoted(text) + " is not on the Rule 4 list";
     }
@@ -77,7 +106,8 @@ Problem readRule4Pence(std::int64_t pence, int& rule4) {
 }
 
 Problem readTerms(std::string_view text, PlaceTerms& terms) {
-    const int i = findText(kPlaceTermsTexts, text);
+    static const Utf8List list(kPlaceTermsTexts);
+    const int i = list.find(text);
     if (i < 0) {
         return notOneOf(text, kPlaceTermsTexts);
     }
@@ -86,7 +116,8 @@ Problem readTerms(std::string_view text, PlaceTerms& terms) {
 }
 
 Problem readEachWay(std::string_view text, EachWayMode& mode) {
-    const int i = findText(kEachWayTexts, text);
+    static const Utf8List list(kEachWayTexts);
+    const int i = list.find(text);
     if (i < 0) {
         return notOneOf(text, kEachWayTexts);
     }
@@ -200,14 +231,7 @@ std::optional<SlipError> finishSlip(const SlipDraft& draft, SlipRequest& request
                                                           : static_cast<int>(draft.betPosition);
             break;
         case BetChoice::Text: {
-            const auto types = betTypes(count);
-            slip.betIndex = -1;
-            for (std::size_t i = 0; i < types.size(); ++i) {
-                if (sameText(types[i].text, draft.betText)) {
-                    slip.betIndex = static_cast<int>(i);
-                    break;
-                }
-            }
+            slip.betIndex = findBet(count, draft.betText);
             if (slip.betIndex < 0) {
                 return SlipError{"bet", quoted(draft.betText) + " is not a bet for " +
                                             std::to_string(count) +

@@ -54,27 +54,6 @@ std::string toUtf8(std::string_view windows1252) {
     return out;
 }
 
-bool sameText(std::string_view windows1252, std::string_view utf8) {
-    std::size_t at = 0;
-    for (const char c : windows1252) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x80) {
-            if (at >= utf8.size() || utf8[at] != c) {
-                return false;
-            }
-            ++at;
-            continue;
-        }
-        std::string one;
-        appendCodePoint(one, codePoint(u));
-        if (utf8.substr(at, one.size()) != one) {
-            return false;
-        }
-        at += one.size();
-    }
-    return at == utf8.size();
-}
-
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (const char c : utf8) {

@@ -11,9 +11,6 @@ namespace quorvel::cli {
 void appendUtf8(std::string& out, std::string_view windows1252);
 std::string toUtf8(std::string_view windows1252);
 
-// True when the UTF-8 text is the Windows-1252 text, character for character.
-bool sameText(std::string_view windows1252, std::string_view utf8);
-
 // Number of characters of a UTF-8 text (bytes that do not continue a sequence).
 std::size_t characterCount(std::string_view utf8);
 
