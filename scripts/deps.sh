@@ -12,6 +12,9 @@ packages=(
     libsimdjson-dev libcli11-dev
     # quorvel-settle's fuzzing (scripts/fuzz.sh) and timing (scripts/bench-settle.sh)
     clang libclang-rt-dev time
+    # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face
+    # for the dialogs when the desktop brings none (offscreen tests)
+    qt6-base-dev fonts-dejavu-core
 )
 
 missing=()

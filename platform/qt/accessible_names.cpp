@@ -1,0 +1,178 @@
+#include "platform/qt/accessible_names.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/core/view.h"
+
+namespace quorvel::platform::qt {
+namespace {
+
+// A closed drop-down list is about this tall; its template height includes
+// the dropped-down part.
+constexpr int kClosedListHeight = 12;
+
+struct Box {
+    int left, top, right, bottom;
+    int centreX() const { return (left + right) / 2; }
+    int centreY() const { return (top + bottom) / 2; }
+};
+
+Box boxOf(const Window& w) {
+    const int height =
+        w.kind == ControlKind::ComboBox ? std::min(w.rect.cy, kClosedListHeight) : w.rect.cy;
+    return Box{w.rect.x, w.rect.y, w.rect.x + w.rect.cx, w.rect.y + height};
+}
+
+bool isLabel(const Window& w) {
+    return w.kind == ControlKind::Static && w.type() != SS_ICON && !w.text.empty();
+}
+
+bool isGroupBox(const Window& w) {
+    return w.kind == ControlKind::Button && w.type() == BS_GROUPBOX;
+}
+
+bool namedByOwnText(const Window& w) {
+    return (w.kind == ControlKind::Button || w.kind == ControlKind::Static) && !w.text.empty();
+}
+
+struct Labels {
+    std::vector<const Window*> controls;  // every control of the dialog in a dialog-unit rect
+
+    // The nearest label on the control's row, to its left or else its right;
+    // beside is set when no other control stands between the two.
+    const Window* rowLabel(const Window& control, bool& beside) const {
+        const Box c = boxOf(control);
+        const Window* best = nullptr;
+        for (int side = 0; side < 2 && best == nullptr; ++side) {
+            for (const Window* w : controls) {
+                const Box b = boxOf(*w);
+                const bool onRow = b.top <= c.centreY() && c.centreY() <= b.bottom;
+                const bool placed = side == 0 ? b.right <= c.left + 1 : b.left >= c.right - 1;
+                if (!isLabel(*w) || !onRow || !placed) {
+                    continue;
+                }
+                const bool nearer = best == nullptr || (side == 0 ? b.right > boxOf(*best).right
+                                                                  : b.left < boxOf(*best).left);
+                if (nearer) {
+                    best = w;
+                }
+            }
+        }
+        beside = best != nullptr;
+        if (best != nullptr) {
+            const Box l = boxOf(*best);
+            const int from = std::min(l.right, c.right);
+            const int to = std::max(l.left, c.left);
+            for (const Window* w : controls) {
+                const Box b = boxOf(*w);
+                if (w != &control && w != best && !isGroupBox(*w) && b.top <= c.centreY() &&
+                    c.centreY() <= b.bottom && b.left >= from && b.right <= to) {
+                    beside = false;
+                }
+            }
+        }
+        return best;
+    }
+
+    // The nearest label above whose width spans the control's centre.
+    const Window* columnLabel(const Window& control) const {
+        const Box c = boxOf(control);
+        const Window* best = nullptr;
+        for (const Window* w : controls) {
+            const Box b = boxOf(*w);
+            if (isLabel(*w) && b.bottom <= c.top + 1 && b.left <= c.centreX() &&
+                c.centreX() <= b.right && (best == nullptr || b.bottom > boxOf(*best).bottom)) {
+                best = w;
+            }
+        }
+        return best;
+    }
+
+    // The smallest group box around the control.
+    const Window* groupBox(const Window& control) const {
+        const Box c = boxOf(control);
+        const Window* best = nullptr;
+        for (const Window* w : controls) {
+            const Box b = boxOf(*w);
+            if (isGroupBox(*w) && !w->text.empty() && b.left <= c.left && b.top <= c.top &&
+                c.right <= b.right && c.bottom <= b.bottom &&
+                (best == nullptr || w->rect.cx * w->rect.cy < best->rect.cx * best->rect.cy)) {
+                best = w;
+            }
+        }
+        return best;
+    }
+
+    std::string nameOf(const Window& control) const {
+        if (namedByOwnText(control)) {
+            return withoutMnemonics(control.text);
+        }
+        bool beside = false;
+        const Window* row = rowLabel(control, beside);
+        const Window* column = columnLabel(control);
+        if (row != nullptr) {
+            const std::string rowName = withoutMnemonics(row->text);
+            if (column == nullptr || beside) {
+                return rowName;
+            }
+            return rowName + " " + withoutMnemonics(column->text);
+        }
+        if (column != nullptr) {
+            return withoutMnemonics(column->text);
+        }
+        if (const Window* group = groupBox(control); group != nullptr) {
+            return withoutMnemonics(group->text);
+        }
+        return control.text;
+    }
+};
+
+}  // namespace
+
+std::string withoutMnemonics(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+std::map<HWND, std::string> accessibleNames(HWND dialog) {
+    std::map<HWND, std::string> names;
+    const Window* d = findWindow(dialog);
+    if (d == nullptr) {
+        return names;
+    }
+    Labels labels;
+    std::vector<const Window*> upDowns;
+    for (HWND child : d->children) {
+        const Window* w = findWindow(child);
+        if (w == nullptr) {
+            continue;
+        }
+        if (w->kind == ControlKind::UpDown) {
+            upDowns.push_back(w);
+        } else if (w->inDialogUnits) {
+            labels.controls.push_back(w);
+        }
+    }
+    for (const Window* w : labels.controls) {
+        names[w->handle] = labels.nameOf(*w);
+    }
+    // Arrows are named after the box they step.
+    for (const Window* w : upDowns) {
+        const auto buddy = names.find(w->buddy);
+        names[w->handle] = buddy != names.end() ? buddy->second : std::string();
+    }
+    return names;
+}
+
+}  // namespace quorvel::platform::qt

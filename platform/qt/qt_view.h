@@ -1,0 +1,105 @@
+#pragma once
+
+// The core's windows on a Linux desktop, with Qt 6 Widgets. Every window and
+// control becomes a widget kept in step with the core through the View
+// calls; what the user does to the widgets goes back through the input entry
+// points (platform/core/input.h), so the core's controls and dialog manager
+// decide what it means, as on the platform itself.
+//
+// Input is queued in the order it happened and handed to the core one piece
+// at a time, whenever a message loop has nothing else to do: a key pressed
+// after a click reaches the core only after everything the click set off.
+// While the queue is empty, a message loop sleeps in Qt's event loop.
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include "platform/core/view.h"
+#include "platform/qt/dialog_units.h"
+
+class QKeyEvent;
+
+namespace quorvel::platform::qt {
+
+class WindowFrame;
+
+class QtView final : public QObject, public View {
+  public:
+    // Needs a QApplication; installs itself as the core's view until destroyed.
+    QtView();
+    ~QtView() override;
+    QtView(const QtView&) = delete;
+    QtView& operator=(const QtView&) = delete;
+
+    // The widget showing a window: a control's own widget, or the frame of a
+    // top-level window (nullptr for none).
+    QWidget* widgetOf(HWND window) const;
+    // A top-level window's client area, which holds its controls.
+    QWidget* clientOf(HWND window) const;
+    // The window a widget shows, or the nearest one around it.
+    HWND handleOf(const QObject* object) const;
+    BaseUnits baseUnitsOf(HWND window) const;
+    // No input is waiting to be handed to the core.
+    bool idle() const { return pending_.empty(); }
+
+    // Runs action as the user's next piece of input.
+    void post(std::function<void()> action);
+    // Runs hook once, after the first window has been painted.
+    void afterFirstPaint(std::function<void()> hook);
+
+    void created(HWND window) override;
+    void destroyed(HWND window) override;
+    void changed(HWND window, Change what) override;
+    void focusChanged(HWND from, HWND to) override;
+    void waitForInput() override;
+    void pollInput() override;
+    int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                   UINT type) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Shown {
+        QPointer<QWidget> widget;
+        WindowFrame* frame = nullptr;  // top-level windows only
+        QFont font;                    // top-level windows: the template's font
+        BaseUnits units;
+        bool placed = false;  // shown at least once
+    };
+
+    void createTopLevel(const Window& w);
+    void createControl(const Window& w);
+    QWidget* makeControlWidget(const Window& w, QWidget* parent);
+    void buildMenu(WindowFrame* frame, const Window& w);
+    void place(HWND window);
+    void layOut(HWND window);
+    void showTopLevel(HWND window, bool show);
+    void applyAll(HWND window);
+    void apply(HWND window, Change what);
+    void updateDefaultButtons(HWND dialog);
+    void nameControls(HWND dialog);
+    void keepActive();
+    void runOne();
+    // Runs action, then shows the window as the core has it, in case the
+    // core did not take the input the widget already shows.
+    void postFor(HWND window, std::function<void()> action);
+
+    bool keyPressed(QKeyEvent* event);
+    bool keyReleased(QKeyEvent* event);
+
+    std::unordered_map<HWND, Shown> shown_;
+    std::unordered_map<const QObject*, HWND> handles_;
+    std::deque<std::function<void()>> pending_;
+    int syncing_ = 0;  // widgets are being set from the core: their signals are not input
+    bool spaceDown_ = false;
+    std::function<void()> firstPaint_;
+};
+
+}  // namespace quorvel::platform::qt

@@ -1,0 +1,124 @@
+#include "platform/qt/widgets.h"
+
+#include <qdrawutil.h>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolButton>
+
+namespace quorvel::platform::qt {
+
+WindowFrame::WindowFrame(QWidget* owner, Qt::WindowFlags flags, int border)
+    : QWidget(owner, flags), client_(new QWidget(this)), border_(border) {
+    client_->move(border_, border_);
+}
+
+QMenuBar* WindowFrame::addMenuBar() {
+    if (menuBar_ == nullptr) {
+        menuBar_ = new QMenuBar(this);
+        // The menu belongs to the window, never to a desktop-wide menu bar.
+        menuBar_->setNativeMenuBar(false);
+    }
+    return menuBar_;
+}
+
+void WindowFrame::setClientSize(QSize size) {
+    const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(border_, border_, size.width(), menuHeight);
+    }
+    client_->setGeometry(border_, border_ + menuHeight, size.width(), size.height());
+    setFixedSize(size.width() + 2 * border_, size.height() + menuHeight + 2 * border_);
+}
+
+void WindowFrame::closeEvent(QCloseEvent* event) {
+    // The core decides whether the window closes.
+    event->ignore();
+    if (closeRequested) {
+        closeRequested();
+    }
+}
+
+void WindowFrame::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (border_ > 0) {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), false);
+    }
+}
+
+GroupBoxWidget::GroupBoxWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void GroupBoxWidget::setTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void GroupBoxWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    // An etched line, as a dialog's group box has.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    if (title_.isEmpty()) {
+        return;
+    }
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    const int padding = metrics.averageCharWidth() / 2;
+    QRect text = metrics.boundingRect(QRect(), flags, title_);
+    text.moveTo(metrics.averageCharWidth() + padding, 0);
+    text.setHeight(metrics.height());
+    painter.fillRect(text.adjusted(-padding, 0, padding, 0), palette().window());
+    style()->drawItemText(&painter, text, flags, palette(), isEnabled(), title_,
+                          QPalette::WindowText);
+}
+
+void ComboBoxWidget::showListFromCore(bool show) {
+    fromCore_ = true;
+    if (show) {
+        QComboBox::showPopup();
+    } else {
+        QComboBox::hidePopup();
+    }
+    fromCore_ = false;
+}
+
+void ComboBoxWidget::showPopup() {
+    if (!fromCore_ && opened) {
+        opened();
+    }
+    QComboBox::showPopup();
+}
+
+void ComboBoxWidget::hidePopup() {
+    QComboBox::hidePopup();
+    if (!fromCore_ && closed) {
+        closed();
+    }
+}
+
+UpDownWidget::UpDownWidget(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    const auto setUp = [this](QToolButton* button, Qt::ArrowType arrow, bool up) {
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QToolButton::clicked, this, [this, up] {
+            if (stepped) {
+                stepped(up);
+            }
+        });
+    };
+    setUp(up_, Qt::UpArrow, true);
+    setUp(down_, Qt::DownArrow, false);
+}
+
+void UpDownWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+}  // namespace quorvel::platform::qt

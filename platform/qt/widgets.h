@@ -1,0 +1,89 @@
+#pragma once
+
+// The widgets that have no ready-made Qt counterpart: a top-level window's
+// frame (menu bar over a client area), a drop-down list that reports the
+// user opening and closing it, and the up-down arrows.
+
+#include <QComboBox>
+#include <QWidget>
+#include <functional>
+
+class QMenuBar;
+class QToolButton;
+
+namespace quorvel::platform::qt {
+
+class WindowFrame : public QWidget {
+  public:
+    // border: the width of the frame drawn around a window without a caption.
+    WindowFrame(QWidget* owner, Qt::WindowFlags flags, int border);
+
+    QWidget* client() const { return client_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    QMenuBar* addMenuBar();
+    int border() const { return border_; }
+    // Sizes the frame around a client area of this size and fixes it.
+    void setClientSize(QSize size);
+
+    // The close box, or the desktop asking the window to close.
+    std::function<void()> closeRequested;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+    int border_;
+};
+
+// A group box as dialogs draw it: a frame whose top line runs through the
+// middle of the title. Clicks go through it to what lies inside.
+class GroupBoxWidget : public QWidget {
+  public:
+    explicit GroupBoxWidget(QWidget* parent);
+
+    QString title() const { return title_; }
+    void setTitle(const QString& title);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString title_;
+};
+
+class ComboBoxWidget : public QComboBox {
+  public:
+    explicit ComboBoxWidget(QWidget* parent) : QComboBox(parent) {}
+
+    // The user opened or closed the list (not the program through the core).
+    std::function<void()> opened;
+    std::function<void()> closed;
+
+    // Shows or hides the list for the core, without reporting it back.
+    void showListFromCore(bool show);
+
+    void showPopup() override;
+    void hidePopup() override;
+
+  private:
+    bool fromCore_ = false;
+};
+
+class UpDownWidget : public QWidget {
+  public:
+    explicit UpDownWidget(QWidget* parent);
+
+    std::function<void(bool up)> stepped;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+}  // namespace quorvel::platform::qt

@@ -1,0 +1,161 @@
+// Real widget input reaches the core as the platform's controls report it,
+// and the dialog manager decides what keys mean.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "tests/platform_qt/qt_test_support.h"
+
+namespace quorvel::platform::qt::testing {
+namespace {
+
+using Codes = std::vector<int>;
+using DialogInput = ControlsDialog;
+
+TEST_F(DialogInput, clicks_press_buttons_and_tick_boxes_and_check_radio_buttons) {
+    click(IDCANCEL);
+    EXPECT_EQ(codesFrom(IDCANCEL), Codes{BN_CLICKED});
+    EXPECT_TRUE(widget<QWidget>(IDCANCEL)->hasFocus());
+    click(IDC_GREEN);
+    click(IDC_GREEN);  // a checked radio button stays checked, on screen too
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GREEN), BST_CHECKED);
+    EXPECT_TRUE(widget<QRadioButton>(IDC_GREEN)->isChecked());
+    click(IDC_BLUE);
+    EXPECT_FALSE(widget<QRadioButton>(IDC_GREEN)->isChecked());
+    click(IDC_TICK);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TICK), BST_CHECKED);
+    EnableWindow(item(IDC_TICK), FALSE);
+    commands().clear();
+    click(IDC_TICK);
+    EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(DialogInput, a_list_item_chosen_with_the_mouse_sends_the_lists_notifications) {
+    auto* list = widget<QComboBox>(IDC_LIST);
+    click(IDC_LIST);
+    ASSERT_TRUE(list->view()->isVisible());
+    EXPECT_TRUE(SendMessageA(item(IDC_LIST), CB_GETDROPPEDSTATE, 0, 0));
+    // A list just opened ignores a release that could end the opening click.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QRect cherry = list->view()->visualRect(list->model()->index(2, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, cherry.center());
+    pump();
+    EXPECT_EQ(SendMessageA(item(IDC_LIST), CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(codesFrom(IDC_LIST),
+              (Codes{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+}
+
+TEST_F(DialogInput, a_list_chosen_from_the_keyboard_or_cancelled_with_escape) {
+    SetFocus(item(IDC_LIST));
+    commands().clear();
+    key(Qt::Key_Down);
+    EXPECT_EQ(codesFrom(IDC_LIST), (Codes{CBN_SELENDOK, CBN_SELCHANGE}));
+    key(Qt::Key_D);  // the next item starting with the letter
+    EXPECT_EQ(widget<QComboBox>(IDC_LIST)->currentText(), "Damson");
+    commands().clear();
+    key(Qt::Key_F4);
+    auto* popup = widget<QComboBox>(IDC_LIST)->view();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Up);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    pump();
+    EXPECT_EQ(SendMessageA(item(IDC_LIST), CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(codesFrom(IDC_LIST), (Codes{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(widget<QComboBox>(IDC_LIST)->currentText(), "Damson");
+}
+
+TEST_F(DialogInput, typing_edits_the_box_in_windows_1252) {
+    click(IDC_NAME);
+    type(QString::fromUtf8("Cost \u00A35 \u03A9"));  // omega is outside the code page
+    EXPECT_EQ(textOf(IDC_NAME),
+              "Cost \xA3"
+              "5 ?");
+    EXPECT_EQ(codesFrom(IDC_NAME).size(), 1 + 2 * 9u);  // EN_SETFOCUS, then per character
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Home);
+    key(Qt::Key_Delete);
+    key(Qt::Key_End);
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00E9"));
+    QApplication::sendEvent(QApplication::focusWidget(), &composed);
+    pump();
+    EXPECT_EQ(textOf(IDC_NAME),
+              "ost \xA3"
+              "5 \xE9");
+    // A selection made with the mouse is what typing replaces.
+    widget<QLineEdit>(IDC_NAME)->setSelection(1, 3);
+    type("X");
+    EXPECT_EQ(textOf(IDC_NAME),
+              "oX\xA3"
+              "5 \xE9");
+    EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("oX\u00A35 \u00E9"));
+}
+
+TEST_F(DialogInput, tab_enter_escape_arrows_and_space_work_as_in_a_dialog) {
+    SetFocus(item(IDOK));
+    for (int id : {IDCANCEL, IDC_APPLY, IDC_RED, IDC_GREEN, IDC_BLUE, IDC_TICK, IDC_NAME, IDC_SHOWN,
+                   IDC_LIST, IDC_COUNT, IDOK}) {
+        key(Qt::Key_Tab);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+    }
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_COUNT);
+    commands().clear();
+    key(Qt::Key_Return);  // from an edit box: the default button
+    key(Qt::Key_Escape);
+    EXPECT_EQ(commands(), (std::vector<Command>{{IDOK, BN_CLICKED}, {IDCANCEL, BN_CLICKED}}));
+    click(IDC_RED);
+    key(Qt::Key_Down);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GREEN), BST_CHECKED);
+    SetFocus(item(IDC_TICK));
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Space);
+    pump();
+    EXPECT_TRUE(widget<QCheckBox>(IDC_TICK)->isDown());  // held down until let go
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Space);
+    pump();
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TICK), BST_CHECKED);
+}
+
+TEST_F(DialogInput, the_up_down_arrows_step_the_buddy_and_stop_at_the_limit) {
+    const auto buttons = view().widgetOf(item(IDC_COUNT_ARROWS))->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    const bool upFirst = buttons[0]->arrowType() == Qt::UpArrow;
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(buttons[upFirst ? 0 : 1], Qt::LeftButton);
+        pump();
+    }
+    EXPECT_EQ(widget<QLineEdit>(IDC_COUNT)->text(), "5");
+    QTest::mouseClick(buttons[upFirst ? 1 : 0], Qt::LeftButton);
+    pump();
+    EXPECT_EQ(textOf(IDC_COUNT), "4");
+    EXPECT_EQ(GetFocus(), item(IDC_COUNT));
+}
+
+TEST_F(DialogInput, a_mnemonic_clicks_its_button_and_the_warning_box_answers_ok) {
+    click(IDC_NAME);
+    QString shown;
+    whenIdle([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->windowTitle() + "|" + box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->parentWidget(), view().widgetOf(dialog));
+        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    });
+    key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(shown, QString::fromUtf8("Error|Careful with \u00A3 signs"));
+    EXPECT_EQ(codesFrom(IDC_APPLY), Codes{BN_CLICKED});
+    EXPECT_EQ(commands().back(), (Command{0, IDOK}));
+}
+
+}  // namespace
+}  // namespace quorvel::platform::qt::testing

@@ -1,0 +1,168 @@
+#include "tests/platform_qt/qt_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+
+namespace quorvel::platform::qt::testing {
+namespace {
+
+QtView* installed = nullptr;
+
+LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        commands().push_back(Command{LOWORD(wParam), HIWORD(wParam)});
+        return 0;
+    }
+    return DefDlgProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void installView(QtView& view) {
+    installed = &view;
+}
+
+QtView& view() {
+    return *installed;
+}
+
+std::vector<Command>& commands() {
+    static std::vector<Command> seen;
+    return seen;
+}
+
+std::vector<int> codesFrom(int id) {
+    std::vector<int> codes;
+    for (const Command& c : commands()) {
+        if (c.id == id) {
+            codes.push_back(c.code);
+        }
+    }
+    return codes;
+}
+
+void pump() {
+    MSG message{};
+    for (int round = 0, quiet = 0; round < 100000 && quiet < 2; ++round) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quiet = 0;
+            if (!IsDialogMessageA(activeWindow(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        } else if (view().idle()) {
+            ++quiet;
+        }
+    }
+}
+
+void whenIdle(std::function<void()> step) {
+    QTimer::singleShot(0, &view(), std::move(step));
+}
+
+INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG && GetDlgItem(dialog, IDC_COUNT) != nullptr) {
+        CreateUpDownControl(WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT,
+                            50, 50, 10, 10, dialog, IDC_COUNT_ARROWS, GetModuleHandleA(nullptr),
+                            GetDlgItem(dialog, IDC_COUNT), 5, 0, 3);
+        for (const char* fruit : {"Apple", "Banana", "Cherry", "Damson"}) {
+            SendDlgItemMessageA(dialog, IDC_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fruit));
+        }
+        SendDlgItemMessageA(dialog, IDC_LIST, CB_SETCURSEL, 0, 0);
+    }
+    if (message != WM_COMMAND) {
+        return message == WM_INITDIALOG;
+    }
+    const int id = LOWORD(wParam);
+    commands().push_back(Command{id, HIWORD(wParam)});
+    if (GetDlgItem(dialog, IDC_MODAL_NOTE) != nullptr && (id == IDOK || id == IDCANCEL)) {
+        EndDialog(dialog, id);
+    } else if (id == IDC_APPLY) {
+        const int answer =
+            MessageBoxA(dialog, "Careful with \xA3 signs", nullptr, MB_OK | MB_ICONWARNING);
+        commands().push_back(Command{0, answer});
+    }
+    return TRUE;
+}
+
+HWND createApplicationWindow() {
+    static const ATOM registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = applicationProc;
+        windowClass.cbWndExtra = DLGWINDOWEXTRA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QT_TEST));
+        windowClass.hbrBackground = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+        windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_QT_MENU);
+        windowClass.lpszClassName = "Quorvel Qt Test Application";
+        return RegisterClassA(&windowClass);
+    }();
+    const HWND window = registered == 0 ? nullptr
+                                        : CreateDialogParamA(GetModuleHandleA(nullptr),
+                                                             MAKEINTRESOURCEA(IDD_QT_APPLICATION),
+                                                             nullptr, nullptr, 0);
+    ShowWindow(window, SW_SHOWNORMAL);
+    pump();
+    return window;
+}
+
+void saveScreenshot(HWND window, const char* name) {
+    EXPECT_TRUE(view().widgetOf(window)->grab().save(QDir(QUORVEL_SCREENSHOT_DIR).filePath(name)));
+}
+
+void ControlsDialog::SetUp() {
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QT_CONTROLS),
+                                nullptr, testDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    pump();
+    commands().clear();
+}
+
+void ControlsDialog::TearDown() {
+    DestroyWindow(dialog);
+    pump();
+    commands().clear();
+}
+
+std::string ControlsDialog::textOf(int id) const {
+    char buffer[256] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+    return buffer;
+}
+
+void ControlsDialog::click(int id) {
+    QTest::mouseClick(view().widgetOf(item(id)), Qt::LeftButton);
+    pump();
+}
+
+void ControlsDialog::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target != nullptr ? target : view().widgetOf(dialog), key, modifiers);
+    pump();
+}
+
+void ControlsDialog::type(const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    pump();
+}
+
+}  // namespace quorvel::platform::qt::testing
+
+int main(int argc, char** argv) {
+    // Offscreen unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    quorvel::platform::qt::QtView view;
+    quorvel::platform::qt::testing::installView(view);
+    return RUN_ALL_TESTS();
+}
