@@ -11,7 +11,8 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     # Every test run gets this build's own Wine prefix, quiet unless asked.
     set(CMAKE_CROSSCOMPILING_EMULATOR
         env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all
-            WINEDLLOVERRIDES=mscoree,mshtml= ${QUORVEL_WINE})
+            WINEDLLOVERRIDES=mscoree,mshtml= ${PROJECT_SOURCE_DIR}/cmake/run-with-wine.sh
+            ${QUORVEL_WINE})
 endif()
 
 # GoogleTest from Debian's source package, compiled by the cross compiler.

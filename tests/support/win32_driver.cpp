@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 
 #include "tests/support/ui_driver.h"
@@ -32,6 +33,7 @@ struct Driver {
     HHOOK messageHook = nullptr;
     UINT_PTR idleTimer = 0;
     bool quiet = false;
+    std::set<HWND> answered;
     std::map<HWND, long> created;  // creation order of the windows made during the test
     long creations = 0;
 };
@@ -172,7 +174,8 @@ LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam) {
     }
     if (code == HCBT_ACTIVATE) {
         const auto window = reinterpret_cast<HWND>(wParam);
-        if (isMessageBox(window)) {
+        // A box that loses and regains activation is answered once.
+        if (isMessageBox(window) && driver().answered.insert(window).second) {
             answerMessageBox(window);
         }
     }
