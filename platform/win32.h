@@ -195,6 +195,7 @@ struct CREATESTRUCTA {
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
 
 // Drop-down lists
 #define CB_ADDSTRING 0x0143

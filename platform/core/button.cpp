@@ -67,10 +67,9 @@ LRESULT CALLBACK buttonProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
         case WM_GETDLGCODE:
             if (push) {
-                // A push button with the focus is the one Enter presses.
+                // The style says which is the default; the dialog manager moves it.
                 return DLGC_BUTTON |
-                       ((type == BS_DEFPUSHBUTTON || GetFocus() == window) ? DLGC_DEFPUSHBUTTON
-                                                                           : DLGC_UNDEFPUSHBUTTON);
+                       (type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
             }
             if (type == BS_GROUPBOX) {
                 return DLGC_STATIC;

@@ -25,7 +25,8 @@ void setCurrent(HWND comboBox, int index) {
 LRESULT findPrefix(const Window* w, WPARAM after, LPARAM text) {
     const char* prefix = reinterpret_cast<const char*>(text);
     const int n = count(w);
-    if (prefix == nullptr || n == 0) {
+    // An empty text matches nothing, as in the platform's list.
+    if (prefix == nullptr || *prefix == '\0' || n == 0) {
         return CB_ERR;
     }
     int start = static_cast<int>(after);

@@ -79,8 +79,11 @@ HWND createDialog(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC p
         }
     }
 
+    // Only a dialog procedure is told of the initialisation; a dialog of a
+    // class with none gets no WM_INITDIALOG, and no first focus either.
     const HWND first = nextTabItem(window, nullptr, false);
-    if (SendMessageA(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam) != 0 &&
+    if (procedure != nullptr &&
+        SendMessageA(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam) != 0 &&
         find(window) != nullptr) {
         // The procedure asked for the default focus: the first tab stop.
         if (const HWND target = nextTabItem(window, nullptr, false); target != nullptr) {
@@ -124,6 +127,29 @@ std::vector<HWND> groupOf(HWND dialog, HWND control) {
     return group;
 }
 
+// The dialog manager moves the default look with the focus it gives: a push
+// button it focuses becomes the default button (Enter presses it), and focus
+// on any other control gives the look back to the dialog's default button.
+// SetFocus alone moves nothing.
+void moveDefaultButton(HWND dialog, HWND focus) {
+    Window* d = find(dialog);
+    if (d == nullptr) {
+        return;
+    }
+    const HWND standing = isPushButton(find(focus)) ? focus : GetDlgItem(dialog, d->defaultId);
+    const std::vector<HWND> children = d->children;
+    for (HWND child : children) {
+        Window* c = find(child);
+        if (!isPushButton(c)) {
+            continue;
+        }
+        const DWORD type = child == standing ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if (c->type() != type) {
+            setStyle(child, (c->style & ~BS_TYPEMASK) | type);
+        }
+    }
+}
+
 LRESULT defaultDialogHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* d = find(dialog);
     switch (message) {
@@ -141,6 +167,7 @@ LRESULT defaultDialogHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM l
                                       : nextTabItem(dialog, GetFocus(), wParam != 0);
             if (target != nullptr && isSelfOrDescendant(dialog, target)) {
                 setDialogFocus(target);
+                moveDefaultButton(dialog, target);
             }
             return 0;
         }

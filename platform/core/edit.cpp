@@ -37,8 +37,15 @@ void typeCharacter(HWND edit, char c) {
     if (static_cast<unsigned char>(c) < 0x20) {
         return;  // Enter, Tab, Esc and other controls are not text
     }
-    // The limit counts what the box would hold after the character.
+    // The limit counts what the box would hold after the character. A
+    // character refused by it is reported with EN_MAXTEXT, and the box then
+    // reports its (unchanged) text as it does after any typing.
     if (w->text.size() - (to - from) + 1 > w->limit) {
+        notifyParent(edit, EN_MAXTEXT);
+        if (find(edit) != nullptr) {
+            notifyParent(edit, EN_UPDATE);
+            notifyParent(edit, EN_CHANGE);
+        }
         return;
     }
     w->text.replace(from, to - from, 1, c);

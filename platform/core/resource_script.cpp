@@ -472,6 +472,10 @@ class Preprocessor {
         return std::move(out_);
     }
 
+    // Whether the script included one of the platform's headers, which is
+    // where a resource compiler gets the platform's names from.
+    bool systemNamesIncluded() const { return systemNames_; }
+
   private:
     struct Branch {
         bool parentActive = true;
@@ -615,7 +619,11 @@ class Preprocessor {
             base = base.substr(slash + 1);
         }
         if (isSystemHeader(base)) {
-            return;  // its names are built in
+            systemNames_ = true;  // its names are built in
+            if (upper(base) == "WINRES.H" || upper(base) == "AFXRES.H") {
+                define("IDC_STATIC", -1);  // the resource editors' name, theirs alone
+            }
+            return;
         }
         const std::string path = folderOf(*at.file) + name;
         if (onceOnly_.count(path) != 0) {
@@ -722,13 +730,18 @@ class Preprocessor {
     std::deque<std::string>& names_;  // file names the tokens point to
     std::vector<Token> out_;
     bool utf8_ = false;
+    bool systemNames_ = false;
 };
 
 class Parser {
   public:
-    Parser(std::vector<Token> tokens, const ScriptFileReader& read, std::vector<std::string>& files,
-           const std::string& scriptPath)
-        : tokens_(std::move(tokens)), read_(read), files_(files), folder_(folderOf(scriptPath)) {}
+    Parser(std::vector<Token> tokens, bool systemNames, const ScriptFileReader& read,
+           std::vector<std::string>& files, const std::string& scriptPath)
+        : tokens_(std::move(tokens)),
+          systemNames_(systemNames),
+          read_(read),
+          files_(files),
+          folder_(folderOf(scriptPath)) {}
 
     ResourceScript run() {
         while (pos_ < tokens_.size()) {
@@ -787,10 +800,19 @@ class Parser {
         return false;
     }
 
+    // The platform's names (WS_POPUP, IDOK ...) are known only after the
+    // script includes the platform's header, as for a resource compiler.
+    std::optional<long long> platformName(const std::string& name) const {
+        return systemNames_ ? scriptConstant(name) : std::nullopt;
+    }
+
     long long constant(const Token& token) const {
-        const std::optional<long long> value = scriptConstant(token.text);
+        const std::optional<long long> value = platformName(token.text);
         if (!value) {
-            fail(token, "unknown name " + token.text);
+            fail(token,
+                 "unknown name " + token.text +
+                     (scriptConstant(token.text) ? " (the script does not include <windows.h>)"
+                                                 : ""));
         }
         return *value;
     }
@@ -832,7 +854,7 @@ class Parser {
         if (token.kind == TokenKind::String) {
             ++pos_;
             result.text = upper(token.text);
-        } else if (token.kind == TokenKind::Identifier && !scriptConstant(token.text)) {
+        } else if (token.kind == TokenKind::Identifier && !platformName(token.text)) {
             ++pos_;
             result.text = upper(token.text);
         } else {
@@ -1183,6 +1205,7 @@ class Parser {
     }
 
     std::vector<Token> tokens_;
+    bool systemNames_;
     const ScriptFileReader& read_;
     std::vector<std::string>& files_;
     std::string folder_;
@@ -1213,8 +1236,11 @@ ScriptReadResult readResourceScript(const std::string& scriptPath,
     ScriptReadResult result;
     try {
         std::deque<std::string> names;
-        std::vector<Token> tokens = Preprocessor(readFile, result.files, names).run(scriptPath);
-        result.script = Parser(std::move(tokens), readFile, result.files, scriptPath).run();
+        Preprocessor preprocessor(readFile, result.files, names);
+        std::vector<Token> tokens = preprocessor.run(scriptPath);
+        result.script = Parser(std::move(tokens), preprocessor.systemNamesIncluded(), readFile,
+                               result.files, scriptPath)
+                            .run();
     } catch (const ScriptError& error) {
         result.error = error.message;
     }

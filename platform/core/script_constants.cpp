@@ -143,7 +143,6 @@ std::optional<long long> scriptConstant(std::string_view name) {
         {"IDNO", 7},
         {"IDCLOSE", 8},
         {"IDHELP", 9},
-        {"IDC_STATIC", -1},
         // languages
         {"LANG_NEUTRAL", 0x00},
         {"LANG_ENGLISH", 0x09},

@@ -79,8 +79,9 @@ const Window* findWindow(HWND window);
 std::vector<HWND> topLevelWindows();
 // The window with the keyboard-active dialog manager, or nullptr.
 HWND activeWindow();
-// The push button Enter would press in a dialog: the focused push button, or
-// else the dialog's default button; nullptr if neither.
+// The push button Enter would press in a dialog: the focused push button if
+// the dialog manager made it the default, or else the dialog's default
+// button; nullptr if neither.
 HWND defaultButton(HWND dialog);
 // The bytes of the .ico file behind an icon handle; empty for other handles.
 const std::string& iconBytes(HICON icon);

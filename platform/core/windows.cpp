@@ -257,8 +257,7 @@ HWND defaultButton(HWND dialog) {
     }
     const HWND focus = state().focus;
     if (Window* f = find(focus); f != nullptr && f->kind == ControlKind::Button &&
-                                 f->parent == dialog &&
-                                 (f->type() == BS_PUSHBUTTON || f->type() == BS_DEFPUSHBUTTON)) {
+                                 f->parent == dialog && f->type() == BS_DEFPUSHBUTTON) {
         return focus;
     }
     return d->defaultId != 0 ? GetDlgItem(dialog, d->defaultId) : nullptr;

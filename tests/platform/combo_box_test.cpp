@@ -65,7 +65,7 @@ const SearchCase kSearches[] = {
     {"matches_only_at_the_start_of_an_item", -1, "unner", CB_ERR},
     {"finds_nothing_for_an_unknown_text", -1, "Zebra", CB_ERR},
     {"does_not_match_a_text_longer_than_the_item", -1, "Evensong", CB_ERR},
-    {"with_an_empty_text_finds_the_next_item", 0, "", 1},
+    {"with_an_empty_text_finds_nothing", 0, "", CB_ERR},
     {"from_beyond_the_end_searches_from_the_top", 99, "e", 0},
 };
 

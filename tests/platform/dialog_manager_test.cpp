@@ -84,11 +84,32 @@ TEST_F(KeyboardTest, enter_presses_the_default_button) {
     EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
 }
 
-TEST_F(KeyboardTest, enter_presses_the_focused_push_button_instead) {
-    SetFocus(item(IDC_APPLY));
+TEST_F(KeyboardTest, enter_presses_the_push_button_tabbed_to_instead) {
+    SetFocus(item(IDCANCEL));
+    press(VK_TAB);
+    ASSERT_EQ(GetFocus(), item(IDC_APPLY));
+    notifications().clear();
     press(VK_RETURN);
     const std::vector<Notification> expected = {{IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
     EXPECT_EQ(notifications(), expected);
+}
+
+TEST_F(KeyboardTest, focus_set_by_the_program_leaves_enter_on_the_default_button) {
+    SetFocus(item(IDC_APPLY));
+    press(VK_RETURN);
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
+}
+
+TEST_F(KeyboardTest, tabbing_past_the_push_buttons_gives_enter_back_to_the_default) {
+    SetFocus(item(IDCANCEL));
+    press(VK_TAB);
+    press(VK_TAB);
+    ASSERT_NE(GetFocus(), item(IDC_APPLY));
+    notifications().clear();
+    press(VK_RETURN);
+    ASSERT_FALSE(notifications().empty());
+    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
 }
 
 TEST_F(KeyboardTest, enter_does_nothing_while_the_default_button_is_disabled) {

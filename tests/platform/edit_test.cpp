@@ -118,12 +118,15 @@ TEST_F(EditTest, each_typed_character_sends_update_then_change) {
     EXPECT_EQ(notifications(), expected);
 }
 
-TEST_F(EditTest, a_character_refused_by_the_limit_sends_nothing) {
+TEST_F(EditTest, a_character_refused_by_the_limit_sends_max_text_then_update_and_change) {
     SendMessageA(name, EM_LIMITTEXT, 1, 0);
     typeText(name, "a");
     notifications().clear();
     typeText(name, "b");
-    EXPECT_TRUE(notifications().empty());
+    const std::vector<Notification> expected = {
+        {IDC_NAME, EN_MAXTEXT, name}, {IDC_NAME, EN_UPDATE, name}, {IDC_NAME, EN_CHANGE, name}};
+    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(text(), "a");
 }
 
 TEST_F(EditTest, setting_the_text_of_a_single_line_box_notifies_a_change) {

@@ -195,8 +195,8 @@ TEST_F(MessagesTest, a_window_is_created_before_its_controls_and_destroyed_befor
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(GetWindowLongPtrA(second, GWLP_HINSTANCE), reinterpret_cast<LONG_PTR>(instance()));
     DestroyWindow(second);
+    // Without a dialog procedure there is no WM_INITDIALOG.
     const std::vector<std::string> expected = {"created without controls", "with the instance",
-                                               "initialised with controls",
                                                "destroyed before its controls"};
     EXPECT_EQ(trace(), expected);
 }

@@ -26,8 +26,9 @@ ScriptReadResult readScript(const Files& files) {
                               });
 }
 
+// A script as a resource compiler takes it, with the platform's names.
 ResourceScript readClean(const std::string& script, Files files = {}) {
-    files["app.rc"] = script;
+    files["app.rc"] = "#include <windows.h>\n" + script;
     ScriptReadResult result = readScript(files);
     EXPECT_TRUE(result.script.has_value()) << result.error;
     return result.script.value_or(ResourceScript{});
@@ -183,6 +184,15 @@ TEST(resource_script, utf8_texts_become_windows_1252_under_code_page_65001) {
     EXPECT_EQ(script.dialogs[0].caption, "\xA3 5 \x80 ?");
 }
 
+TEST(resource_script, the_resource_editors_header_names_the_static_id) {
+    const ResourceScript script = readClean(
+        "#include <winres.h>\n1 DIALOG 0, 0, 1, 1\nBEGIN\n"
+        "  LTEXT \"a\", IDC_STATIC, 1, 2, 3, 4\nEND\n");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    ASSERT_EQ(script.dialogs[0].controls.size(), 1u);
+    EXPECT_EQ(script.dialogs[0].controls[0].id, -1);
+}
+
 TEST(resource_script, lists_every_file_it_read) {
     Files files = {{"app.rc", "#include \"a.h\"\n1 ICON \"i.ico\"\n"},
                    {"a.h", "#define X 1\n"},
@@ -202,8 +212,16 @@ void PrintTo(const ErrorCase& row, std::ostream* out) {
 }
 
 const ErrorCase kErrors[] = {
-    {"unknown_style_name", "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP | WS_WOBBLY\nBEGIN\nEND\n",
-     "app.rc:2: unknown name WS_WOBBLY"},
+    {"unknown_style_name",
+     "#include <windows.h>\n1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP | WS_WOBBLY\nBEGIN\nEND\n",
+     "app.rc:3: unknown name WS_WOBBLY"},
+    {"platform_name_without_the_platform_header",
+     "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nBEGIN\nEND\n",
+     "app.rc:2: unknown name WS_POPUP (the script does not include <windows.h>)"},
+    {"static_id_of_the_resource_editors_without_their_header",
+     "#include <windows.h>\n1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", IDC_STATIC, 1, 2, 3, "
+     "4\nEND\n",
+     "app.rc:4: unknown name IDC_STATIC"},
     {"unknown_control_statement", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  SLIDER 1, 2, 3, 4, 5\nEND\n",
      "app.rc:3: unknown control statement 'SLIDER'"},
     {"missing_comma", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4\n  5\nEND\n",

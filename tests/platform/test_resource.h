@@ -2,6 +2,11 @@
 // command, IDD_ dialog, IDC_ control.
 #pragma once
 
+// Controls no code addresses.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 #define IDI_TEST 201
 #define IDR_TEST_MENU 202
 

@@ -41,11 +41,11 @@ TEST_F(ShowsCore, states_focus_and_the_default_button_follow_the_core) {
     EXPECT_EQ(shown->palette().color(QPalette::Base),
               view().clientOf(dialog)->palette().color(QPalette::Window));
     // The push button Enter would press looks the default one.
-    SetFocus(item(IDCANCEL));
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDCANCEL)), TRUE);
     EXPECT_TRUE(widget<QPushButton>(IDCANCEL)->hasFocus());
     EXPECT_TRUE(widget<QPushButton>(IDCANCEL)->isDefault());
     EXPECT_FALSE(widget<QPushButton>(IDOK)->isDefault());
-    SetFocus(item(IDC_LIST));
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_LIST)), TRUE);
     EXPECT_TRUE(widget<QPushButton>(IDOK)->isDefault());
 }
 

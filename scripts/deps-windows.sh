@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the Windows cross build and its Wine test run
+# need (with --screenshot, also what screenshot-windows.sh needs), only those
+# that are missing. The Linux build never needs them.
+# Needs root (it calls apt-get); prints nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    # build tools and the cross compiler (posix threads variant), with windres
+    cmake ninja-build g++-mingw-w64-x86-64-posix
+    # GoogleTest's sources, compiled for Windows by the build
+    googletest
+    # CLI11's headers for quorvel-settle
+    libcli11-dev
+    # running the Windows programs and tests: Wine, its fonts, a virtual X display
+    wine64 fonts-wine xvfb xauth
+)
+# scripts/screenshot-windows.sh also types into the window and takes the picture.
+if [ "${1:-}" = --screenshot ]; then
+    packages+=(xdotool imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}; run this as root (sudo) to install them." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
