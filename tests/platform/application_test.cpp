@@ -181,29 +181,18 @@ TEST_F(ApplicationTest, enter_presses_the_default_button_and_escape_cancels_the_
     EXPECT_EQ(runApplication(), 0);
 }
 
-TEST_F(ApplicationTest, a_grayed_menu_item_cannot_be_chosen) {
-    whenIdle([] {
+TEST_F(ApplicationTest, a_grayed_menu_item_cannot_be_chosen_and_a_warning_is_owned_by_the_window) {
+    expectMessageBox("Careful", IDOK);
+    whenIdle([this] {
         EXPECT_FALSE(chooseMenuItem(application().window, ID_HELP_ABOUT));
         EXPECT_FALSE(chooseMenuItem(application().window, 12345));
-        chooseMenuItem(application().window, ID_FILE_EXIT);
+        click(control(IDC_WARN));
     });
-    EXPECT_EQ(runApplication(), 0);
-}
-
-TEST_F(ApplicationTest, a_warning_is_owned_by_the_window_and_answered) {
-    expectMessageBox("Careful", IDOK);
-    whenIdle([this] { click(control(IDC_WARN)); });
     whenIdle([] { chooseMenuItem(application().window, ID_FILE_EXIT); });
     EXPECT_EQ(runApplication(), 0);
     ASSERT_EQ(messageBoxesSeen().size(), 1u);
     EXPECT_EQ(messageBoxesSeen()[0].owner, application().window);
     EXPECT_EQ(messageBoxesSeen()[0].caption, "Error");
-}
-
-TEST_F(ApplicationTest, a_class_name_can_be_registered_only_once) {
-    whenIdle([] { chooseMenuItem(application().window, ID_FILE_EXIT); });
-    EXPECT_EQ(runApplication(), 0);
-    EXPECT_EQ(registerApplicationClass(GetModuleHandleA(nullptr)), 0);
 }
 
 TEST_F(ApplicationTest, a_loop_waiting_with_no_step_left_fails_the_test_and_quits) {

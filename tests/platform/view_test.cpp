@@ -97,19 +97,15 @@ TEST_F(ViewTest, reads_the_template_state_of_each_window) {
     EXPECT_EQ(cancel->text, "Cancel");
 }
 
-TEST_F(ViewTest, is_told_what_changed) {
+TEST_F(ViewTest, is_told_what_changed_and_where_the_focus_went) {
     ShowWindow(dialog, SW_SHOW);
+    EXPECT_EQ(view.focus, edit) << "showing the dialog puts the focus on its first tab stop";
     SetWindowTextA(edit, "x");
     EnableWindow(edit, FALSE);
     EXPECT_TRUE(view.saw(dialog, Change::Visible));
     EXPECT_TRUE(view.saw(edit, Change::Text));
     EXPECT_TRUE(view.saw(edit, Change::Enabled));
     EXPECT_EQ(findWindow(edit)->text, "x");
-}
-
-TEST_F(ViewTest, follows_the_focus) {
-    ShowWindow(dialog, SW_SHOW);
-    EXPECT_EQ(view.focus, edit) << "showing the dialog puts the focus on its first tab stop";
 }
 
 TEST_F(ViewTest, is_asked_to_wait_only_when_the_queue_is_empty) {
