@@ -163,13 +163,6 @@ TEST_F(ApplicationTest, runs_from_start_to_quit_through_its_menu) {
     EXPECT_TRUE(openWindows().empty());
 }
 
-TEST_F(ApplicationTest, the_close_box_takes_the_same_way_out) {
-    whenIdle([] { EXPECT_TRUE(clickCloseBox(application().window)); });
-    EXPECT_EQ(runApplication(), 0);
-    const std::vector<std::string> expected = {"create", "initialise shown", "close", "destroy"};
-    EXPECT_EQ(application().events, expected);
-}
-
 TEST_F(ApplicationTest, enter_presses_the_default_button_and_escape_cancels_the_dialog) {
     whenIdle([] { pressKey(VK_RETURN); });
     whenIdle([] { pressKey(VK_ESCAPE); });

@@ -141,15 +141,6 @@ END
     EXPECT_TRUE(options.items[2].grayed);
 }
 
-TEST(resource_script, icon_file_is_read_beside_the_script) {
-    const ResourceScript script =
-        readClean("IDI_APP ICON \"art/app.ico\"\n", {{"art/app.ico", kIcon}});
-    ASSERT_EQ(script.icons.size(), 1u);
-    EXPECT_EQ(script.icons[0].name.text, "IDI_APP")
-        << "an undefined name names the resource by text";
-    EXPECT_EQ(script.icons[0].bytes, kIcon);
-}
-
 TEST(resource_script, conditionals_and_definitions_are_followed) {
     const ResourceScript script = readClean(R"(
 #define LEVEL 2
@@ -183,12 +174,17 @@ TEST(resource_script, utf8_texts_become_windows_1252_and_the_editors_header_name
     EXPECT_EQ(script.dialogs[0].controls[0].id, -1);
 }
 
-TEST(resource_script, lists_every_file_it_read) {
-    Files files = {{"app.rc", "#include \"a.h\"\n1 ICON \"i.ico\"\n"},
+TEST(resource_script, reads_the_icon_file_beside_it_and_lists_every_file_it_read) {
+    Files files = {{"app.rc", "#include \"a.h\"\nIDI_APP ICON \"art/i.ico\"\n"},
                    {"a.h", "#define X 1\n"},
-                   {"i.ico", kIcon}};
+                   {"art/i.ico", kIcon}};
     const ScriptReadResult result = readScript(files);
-    EXPECT_EQ(result.files, (std::vector<std::string>{"app.rc", "a.h", "i.ico"}));
+    EXPECT_EQ(result.files, (std::vector<std::string>{"app.rc", "a.h", "art/i.ico"}));
+    ASSERT_TRUE(result.script.has_value()) << result.error;
+    ASSERT_EQ(result.script->icons.size(), 1u);
+    EXPECT_EQ(result.script->icons[0].name.text, "IDI_APP")
+        << "an undefined name names the resource by text";
+    EXPECT_EQ(result.script->icons[0].bytes, kIcon);
 }
 
 struct ErrorCase {
@@ -208,10 +204,6 @@ const ErrorCase kErrors[] = {
     {"platform_name_without_the_platform_header",
      "1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nBEGIN\nEND\n",
      "app.rc:2: unknown name WS_POPUP (the script does not include <windows.h>)"},
-    {"static_id_of_the_resource_editors_without_their_header",
-     "#include <windows.h>\n1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", IDC_STATIC, 1, 2, 3, "
-     "4\nEND\n",
-     "app.rc:4: unknown name IDC_STATIC"},
     {"unknown_control_statement", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  SLIDER 1, 2, 3, 4, 5\nEND\n",
      "app.rc:3: unknown control statement 'SLIDER'"},
     {"missing_comma", "1 DIALOG 0, 0, 1, 1\nBEGIN\n  EDITTEXT 1, 2, 3, 4\n  5\nEND\n",
@@ -227,7 +219,6 @@ const ErrorCase kErrors[] = {
     {"missing_icon_file", "1 ICON \"gone.ico\"\n",
      "app.rc:1: cannot find the icon file \"gone.ico\""},
     {"file_that_is_no_icon", "1 ICON \"text.ico\"\n", "app.rc:1: \"text.ico\" is not an icon file"},
-    {"unknown_resource_type", "1 SPRITE \"x\"\n", "app.rc:1: unknown resource type 'SPRITE'"},
     {"dialog_defined_twice", "1 DIALOG 0,0,1,1\nBEGIN\nEND\n1 DIALOG 0,0,1,1\nBEGIN\nEND\n",
      "app.rc:4: dialog 1 is defined twice"},
     {"if_without_endif", "#if 1\n", "app.rc: #if without its #endif"},
