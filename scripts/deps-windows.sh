@@ -20,16 +20,4 @@ if [ "${1:-}" = --screenshot ]; then
     packages+=(xdotool imagemagick)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages: ${missing[*]}; run this as root (sudo) to install them." >&2
-    exit 1
-fi
-echo "Installing: ${missing[*]}"
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"$(dirname "$0")/install-missing.sh" "${packages[@]}"
