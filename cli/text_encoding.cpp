@@ -40,6 +40,40 @@ bool continues(char c) {
 
 constexpr std::size_t kQuotedCharacters = 40;
 
+// Length of the well-formed UTF-8 sequence `text` starts with (RFC 3629: no overlong forms, no
+// surrogates, nothing past U+10FFFF), or 0 when it starts with none.
+std::size_t sequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the range of the second byte
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!continues(text[i])) {
+            return 0;
+        }
+    }
+    return length;
+}
+
 }  // namespace
 
 void appendUtf8(std::string& out, std::string_view windows1252) {
@@ -65,8 +99,20 @@ std::size_t characterCount(std::string_view utf8) {
 void appendJsonString(std::string& out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char c = utf8[i];
         const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80) {
+            const std::size_t length = sequenceLength(utf8.substr(i));
+            if (length == 0) {
+                out += "\xEF\xBF\xBD";  // U+FFFD
+                ++i;
+            } else {
+                out.append(utf8.substr(i, length));
+                i += length;
+            }
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -92,26 +138,29 @@ void appendJsonString(std::string& out, std::string_view utf8) {
                     out += c;
                 }
         }
+        ++i;
     }
     out += '"';
 }
 
-std::string quoted(std::string_view utf8) {
+std::string cutShort(std::string_view utf8, std::size_t characters) {
     std::size_t end = 0;
-    std::size_t characters = 0;
+    std::size_t count = 0;
     while (end < utf8.size()) {
-        if (!continues(utf8[end]) && characters++ == kQuotedCharacters) {
+        if (!continues(utf8[end]) && count++ == characters) {
             break;
         }
         ++end;
     }
-    std::string out = "\"";
-    out += utf8.substr(0, end);
+    std::string out(utf8.substr(0, end));
     if (end < utf8.size()) {
         out += "...";
     }
-    out += '"';
     return out;
+}
+
+std::string quoted(std::string_view utf8) {
+    return '"' + cutShort(utf8, kQuotedCharacters) + '"';
 }
 
 }  // namespace quorvel::cli
