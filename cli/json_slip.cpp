@@ -1,8 +1,9 @@
 #include "cli/json_slip.h"
 
 #include <cstdint>
-#include <cstring>
-#include <string>
+#include <limits>
+
+#include <nlohmann/json.hpp>
 
 #include "cli/text_encoding.h"
 
@@ -10,373 +11,362 @@ namespace quorvel::cli {
 
 namespace {
 
-namespace od = simdjson::ondemand;
-using simdjson::error_code;
+using json = nlohmann::json;
 
-using Failure = std::optional<SlipError>;
+// Longest description of broken JSON kept in a message, in characters.
+constexpr std::size_t kJsonProblemCharacters = 120;
 
-// A scalar JSON value read whole; arrays and objects only tell their type.
+// What a value turned out to be; arrays and objects only tell their type.
+enum class Type { String, Number, Boolean, Null, Array, Object };
+
 struct Scalar {
-    od::json_type type{};
+    explicit Scalar(Type t) : type(t) {}
+
+    Type type;
     std::string_view text;
     std::int64_t integer = 0;
     bool isInteger = false;  // a number without fraction or exponent (saturated when huge)
     bool boolean = false;
 };
 
-SlipError brokenJson(error_code e) {
-    return {"", std::string("not valid JSON: ") + simdjson::error_message(e)};
+// Where in the slip the next value belongs.
+enum class Place { Root, Slip, Legs, Leg, Preferences, Done };
+
+// The fields a slip and its legs may hold, each with its bit for "given more than once".
+enum class Field : unsigned {
+    // slip
+    Legs = 1,
+    Preferences = 2,
+    Bet = 4,
+    Stake = 8,
+    EachWay = 16,
+    TaxPaid = 32,
+    // leg
+    Result = 1 << 8,
+    Price = 1 << 9,
+    OddsOn = 1 << 10,
+    Rule4 = 1 << 11,
+    Terms = 1 << 12,
+    // one of the preferences, whose bit is its own
+    Preference = 1 << 16,
+};
+
+constexpr unsigned kLegFieldBits = 0xFF00;
+
+struct FieldName {
+    std::string_view name;
+    Field field;
+};
+
+constexpr FieldName kSlipFields[] = {
+    {"legs", Field::Legs},   {"preferences", Field::Preferences}, {"bet", Field::Bet},
+    {"stake", Field::Stake}, {"eachWay", Field::EachWay},         {"taxPaid", Field::TaxPaid},
+};
+constexpr FieldName kLegFields[] = {
+    {"result", Field::Result}, {"price", Field::Price}, {"oddsOn", Field::OddsOn},
+    {"rule4", Field::Rule4},   {"terms", Field::Terms},
+};
+
+template <std::size_t N>
+const FieldName* findField(const FieldName (&fields)[N], std::string_view key) {
+    for (const FieldName& field : fields) {
+        if (field.name == key) {
+            return &field;
+        }
+    }
+    return nullptr;
 }
 
-// A number too large for 64 bits is still an integer when it is written with digits only.
-bool saturatedInteger(std::string_view token, std::int64_t& value) {
-    while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' ||
-                              token.back() == '\r')) {
-        token.remove_suffix(1);
+// "syntax error while parsing value - invalid literal; last read: 'tru'" out of the parser's
+// message, cut short when a long text was being read.
+std::string jsonProblem(std::string_view what) {
+    const std::size_t column = what.find("column ");
+    const std::size_t start = column == std::string_view::npos ? column : what.find(": ", column);
+    if (start != std::string_view::npos) {
+        what.remove_prefix(start + 2);
     }
-    return parseInteger(token, value);
+    return cutShort(what, kJsonProblemCharacters);
 }
 
-Failure readNumber(od::value& value, Scalar& scalar) {
-    if (value.get_int64().get(scalar.integer) == simdjson::SUCCESS) {
-        scalar.isInteger = true;
-        return {};
-    }
-    double ignored = 0.0;
-    if (const error_code e = value.get_double().get(ignored)) {
-        return brokenJson(e);
-    }
-    scalar.isInteger = saturatedInteger(value.raw_json_token(), scalar.integer);
-    return {};
-}
+// Follows the values of one line as the parser meets them and fills the draft, stopping at the
+// first problem. Field names for messages are made only when there is a problem to tell.
+class SlipHandler {
+  public:
+    SlipHandler(SlipDraft& draft, std::string& betText) : draft_(draft), betText_(betText) {}
 
-Failure readScalar(od::value& value, Scalar& scalar) {
-    if (const error_code e = value.type().get(scalar.type)) {
-        return brokenJson(e);
+    const std::optional<SlipError>& error() const { return error_; }
+    bool finished() const { return place_ == Place::Done; }
+
+    // The parser's events.
+    bool null() { return value(Scalar(Type::Null)); }
+    bool boolean(bool b) {
+        Scalar s(Type::Boolean);
+        s.boolean = b;
+        return value(s);
     }
-    error_code e = simdjson::SUCCESS;
-    switch (scalar.type) {
-        case od::json_type::string:
-            e = value.get_string().get(scalar.text);
-            break;
-        case od::json_type::boolean:
-            e = value.get_bool().get(scalar.boolean);
-            break;
-        case od::json_type::number:
-            return readNumber(value, scalar);
-        case od::json_type::null: {
-            bool isNull = false;
-            e = value.is_null().get(isNull);
-            if (e == simdjson::SUCCESS && !isNull) {
-                e = simdjson::N_ATOM_ERROR;
+    bool number_integer(json::number_integer_t n) { return integer(n); }
+    bool number_unsigned(json::number_unsigned_t n) {
+        constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+        return integer(
+            n > static_cast<json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n));
+    }
+    bool number_float(json::number_float_t, const std::string& token) {
+        // Digits too many for 64 bits still make an integer, saturated.
+        Scalar s(Type::Number);
+        s.isInteger = parseInteger(token, s.integer);
+        return value(s);
+    }
+    bool string(std::string& text) {
+        Scalar s(Type::String);
+        s.text = text;
+        return value(s);
+    }
+    bool binary(json::binary_t&) { return fail("", "binary values are not JSON"); }
+    bool start_object(std::size_t);
+    bool end_object();
+    bool start_array(std::size_t);
+    bool end_array() {
+        place_ = Place::Slip;  // the legs are the only array read
+        return true;
+    }
+    bool key(std::string& key);
+    bool parse_error(std::size_t byte, const std::string&, const nlohmann::detail::exception& e) {
+        return fail(
+            "", "not valid JSON at byte " + std::to_string(byte) + ": " + jsonProblem(e.what()));
+    }
+
+  private:
+    bool integer(std::int64_t n) {
+        Scalar s(Type::Number);
+        s.integer = n;
+        s.isInteger = true;
+        return value(s);
+    }
+    bool value(const Scalar& s);
+    bool nextLeg();
+    bool slipValue(const Scalar& s);
+    bool legValue(const Scalar& s);
+    bool preferenceValue(const Scalar& s);
+    bool firstSighting(Field field);
+
+    bool fail(std::string field, std::string problem) {
+        error_ = SlipError{std::move(field), std::move(problem)};
+        return false;
+    }
+    // The field whose value is being read: "stake", "legs[2].price", "preferences.taxRate".
+    std::string fieldName() const;
+    bool failHere(std::string problem) { return fail(fieldName(), std::move(problem)); }
+    bool check(Problem problem) { return !problem || failHere(std::move(*problem)); }
+    bool mustBe(const Scalar& s, Type type, const char* what) {
+        return s.type == type || failHere(std::string("must be ") + what);
+    }
+
+    SlipDraft& draft_;
+    std::string& betText_;
+    std::optional<SlipError> error_;
+    Place place_ = Place::Root;
+    const FieldName* field_ = nullptr;
+    const PreferenceField* preference_ = nullptr;
+    unsigned seen_ = 0;  // bits of the fields given so far in the slip and the current leg
+};
+
+bool SlipHandler::start_object(std::size_t) {
+    switch (place_) {
+        case Place::Root:
+            place_ = Place::Slip;
+            return true;
+        case Place::Legs:
+            if (!nextLeg()) {
+                return false;
+            }
+            seen_ &= ~kLegFieldBits;  // a new leg's fields are all unseen
+            place_ = Place::Leg;
+            return true;
+        case Place::Slip:
+            if (field_->field == Field::Preferences) {
+                place_ = Place::Preferences;
+                return true;
             }
             break;
-        }
-        case od::json_type::array:
-        case od::json_type::object:
+        default:
             break;
     }
-    if (e != simdjson::SUCCESS) {
-        return brokenJson(e);
-    }
-    return {};
+    return value(Scalar(Type::Object));
 }
 
-// Marks a field as seen; a second sighting is an error.
-Failure firstSighting(unsigned& seen, unsigned bit, const std::string& field) {
-    if ((seen & bit) != 0) {
-        return SlipError{field, "given more than once"};
-    }
-    seen |= bit;
-    return {};
+bool SlipHandler::end_object() {
+    place_ = place_ == Place::Leg           ? Place::Legs
+             : place_ == Place::Preferences ? Place::Slip
+                                            : Place::Done;
+    return true;
 }
 
-Failure unknownField(std::string field, std::string_view key) {
-    return SlipError{std::move(field), "unknown field " + quoted(key)};
+bool SlipHandler::start_array(std::size_t) {
+    if (place_ == Place::Root) {
+        return fail("", "a slip must be a JSON object");
+    }
+    if (place_ == Place::Slip && field_->field == Field::Legs) {
+        draft_.legsGiven = true;
+        draft_.legCount = 0;
+        place_ = Place::Legs;
+        return true;
+    }
+    return value(Scalar(Type::Array));
 }
 
-Failure problemAt(Problem problem, const std::string& field) {
-    if (problem) {
-        return SlipError{field, std::move(*problem)};
+bool SlipHandler::key(std::string& key) {
+    if (place_ == Place::Preferences) {
+        preference_ = findPreference(key);
+        if (preference_ == nullptr) {
+            return fail("preferences", "unknown field " + cli::quoted(key));
+        }
+        return firstSighting(Field::Preference);
     }
-    return {};
+    field_ = place_ == Place::Leg ? findField(kLegFields, key) : findField(kSlipFields, key);
+    if (field_ == nullptr) {
+        return fail(place_ == Place::Leg ? legField(draft_.legCount, "") : "",
+                    "unknown field " + cli::quoted(key));
+    }
+    return firstSighting(field_->field);
 }
 
-Failure mustBe(const Scalar& scalar, od::json_type type, const char* what,
-               const std::string& field) {
-    if (scalar.type != type) {
-        return SlipError{field, std::string("must be ") + what};
+bool SlipHandler::firstSighting(Field field) {
+    unsigned bit = static_cast<unsigned>(field);
+    if (field == Field::Preference) {
+        bit <<= preference_ - kPreferenceFields.data();
     }
-    return {};
+    if ((seen_ & bit) != 0) {
+        return failHere("given more than once");
+    }
+    seen_ |= bit;
+    return true;
 }
 
-// Opens a JSON object, or answers `notObject` when the value is something else.
-Failure openObject(od::value& value, SlipError notObject, od::object& object) {
-    od::json_type type{};
-    if (const error_code e = value.type().get(type)) {
-        return brokenJson(e);
+std::string SlipHandler::fieldName() const {
+    switch (place_) {
+        case Place::Leg:
+            return legField(draft_.legCount, field_->name);
+        case Place::Preferences:
+            return std::string("preferences.") + preference_->name;
+        default:
+            return std::string(field_->name);
     }
-    if (type != od::json_type::object) {
-        return notObject;
-    }
-    if (const error_code e = value.get_object().get(object)) {
-        return brokenJson(e);
-    }
-    return {};
 }
 
-// Calls onField(key, value) for each member of the object in order, stopping at the first failure.
-template <typename OnField>
-Failure forEachField(od::object& object, OnField onField) {
-    for (auto member : object) {
-        od::field field;
-        if (const error_code e = std::move(member).get(field)) {
-            return brokenJson(e);
-        }
-        std::string_view key;
-        if (const error_code e = field.unescaped_key().get(key)) {
-            return brokenJson(e);
-        }
-        if (Failure f = onField(key, field.value())) {
-            return f;
-        }
+// Counts a leg of the array, whatever its value.
+bool SlipHandler::nextLeg() {
+    if (draft_.legCount == kMaxSelections) {
+        return fail("legs", "must hold 1 to 6 legs, not more");
     }
-    return {};
+    ++draft_.legCount;
+    return true;
 }
 
-Failure readLeg(od::value& value, int number, LegDraft& leg) {
-    od::object object;
-    if (Failure f = openObject(value, {legField(number, ""), "must be an object"}, object)) {
-        return f;
-    }
-    unsigned seen = 0;
-    return forEachField(object, [&](std::string_view key, od::value& content) -> Failure {
-        Scalar scalar;
-        if (Failure f = readScalar(content, scalar)) {
-            return f;
-        }
-        Failure f;
-        if (key == "result") {
-            const std::string name = legField(number, key);
-            if (!(f = firstSighting(seen, 1, name)) &&
-                !(f = mustBe(scalar, od::json_type::string, "a string", name))) {
-                f = problemAt(readResult(scalar.text, leg.result), name);
-            }
-        } else if (key == "price") {
-            const std::string name = legField(number, key);
-            if (!(f = firstSighting(seen, 2, name)) &&
-                !(f = mustBe(scalar, od::json_type::string, "a string", name))) {
-                f = problemAt(readPrice(scalar.text, leg.priceIndex), name);
-            }
-        } else if (key == "oddsOn") {
-            const std::string name = legField(number, key);
-            if (!(f = firstSighting(seen, 4, name)) &&
-                !(f = mustBe(scalar, od::json_type::boolean, "true or false", name))) {
-                leg.oddsOn = scalar.boolean;
-            }
-        } else if (key == "rule4") {
-            const std::string name = legField(number, key);
-            if (!(f = firstSighting(seen, 8, name))) {
-                if (scalar.type == od::json_type::string) {
-                    f = problemAt(readRule4Text(scalar.text, leg.rule4), name);
-                } else if (scalar.type == od::json_type::number && scalar.isInteger) {
-                    f = problemAt(readRule4Pence(scalar.integer, leg.rule4), name);
-                } else {
-                    f = SlipError{name, "must be a text of the Rule 4 list or pence 0..75"};
-                }
-            }
-        } else if (key == "terms") {
-            const std::string name = legField(number, key);
-            if (!(f = firstSighting(seen, 16, name)) &&
-                !(f = mustBe(scalar, od::json_type::string, "a string", name))) {
-                f = problemAt(readTerms(scalar.text, leg.terms), name);
-            }
-        } else {
-            f = unknownField(legField(number, ""), key);
-        }
-        return f;
-    });
-}
-
-Failure readLegs(od::value& value, SlipDraft& draft) {
-    od::json_type type{};
-    if (const error_code e = value.type().get(type)) {
-        return brokenJson(e);
-    }
-    if (type != od::json_type::array) {
-        return SlipError{"legs", "must be an array of 1 to 6 legs"};
-    }
-    od::array array;
-    if (const error_code e = value.get_array().get(array)) {
-        return brokenJson(e);
-    }
-    draft.legsGiven = true;
-    draft.legCount = 0;
-    for (auto element : array) {
-        od::value leg;
-        if (const error_code e = std::move(element).get(leg)) {
-            return brokenJson(e);
-        }
-        if (draft.legCount == kMaxSelections) {
-            return SlipError{"legs", "must hold 1 to 6 legs, not more"};
-        }
-        ++draft.legCount;
-        if (Failure f = readLeg(leg, draft.legCount,
-                                draft.legs[static_cast<std::size_t>(draft.legCount - 1)])) {
-            return f;
-        }
-    }
-    return {};
-}
-
-Failure readPreferences(od::value& value, AppState& app) {
-    od::object object;
-    if (Failure f = openObject(value, {"preferences", "must be an object"}, object)) {
-        return f;
-    }
-    unsigned seen = 0;
-    return forEachField(object, [&](std::string_view key, od::value& content) -> Failure {
-        Scalar scalar;
-        if (Failure f = readScalar(content, scalar)) {
-            return f;
-        }
-        const PreferenceField* preference = findPreference(key);
-        if (preference == nullptr) {
-            return unknownField("preferences", key);
-        }
-        const std::string name = std::string("preferences.") + preference->name;
-        const auto bit = 1U << (preference - kPreferenceFields.data());
-        if (Failure f = firstSighting(seen, bit, name)) {
-            return f;
-        }
-        if (scalar.type != od::json_type::number || !scalar.isInteger) {
-            return SlipError{name, "must be an integer"};
-        }
-        return problemAt(readPreference(*preference, scalar.integer, app), name);
-    });
-}
-
-Failure readSlip(od::object& root, SlipDraft& draft) {
-    unsigned seen = 0;
-    return forEachField(root, [&](std::string_view key, od::value& value) -> Failure {
-        Failure f;
-        if (key == "legs") {
-            if (!(f = firstSighting(seen, 1, "legs"))) {
-                f = readLegs(value, draft);
-            }
-            return f;
-        }
-        if (key == "preferences") {
-            if (!(f = firstSighting(seen, 2, "preferences"))) {
-                f = readPreferences(value, draft.app);
-            }
-            return f;
-        }
-        Scalar scalar;
-        if ((f = readScalar(value, scalar))) {
-            return f;
-        }
-        if (key == "bet") {
-            if (!(f = firstSighting(seen, 4, "bet"))) {
-                if (scalar.type == od::json_type::string) {
-                    draft.bet = BetChoice::Text;
-                    draft.betText = scalar.text;
-                } else if (scalar.type == od::json_type::number && scalar.isInteger) {
-                    draft.bet = BetChoice::Position;
-                    draft.betPosition = scalar.integer;
-                } else {
-                    f = SlipError{"bet", "must be a text of the \"Bet\" list or a position in it"};
-                }
-            }
-        } else if (key == "stake") {
-            if (!(f = firstSighting(seen, 8, "stake"))) {
-                if (scalar.type == od::json_type::string) {
-                    f = problemAt(readStakeText(scalar.text, draft.unitStake), "stake");
-                } else if (scalar.type == od::json_type::number && scalar.isInteger) {
-                    f = problemAt(readStakePence(scalar.integer, draft.unitStake), "stake");
-                } else {
-                    f = SlipError{"stake", "must be the stake box's text or whole pence"};
-                }
-            }
-        } else if (key == "eachWay") {
-            if (!(f = firstSighting(seen, 16, "eachWay")) &&
-                !(f = mustBe(scalar, od::json_type::string, "a string", "eachWay"))) {
-                f = problemAt(readEachWay(scalar.text, draft.eachWay), "eachWay");
-            }
-        } else if (key == "taxPaid") {
-            if (!(f = firstSighting(seen, 32, "taxPaid")) &&
-                !(f = mustBe(scalar, od::json_type::boolean, "true or false", "taxPaid"))) {
-                draft.taxPaid = scalar.boolean;
-            }
-        } else {
-            f = unknownField("", key);
-        }
-        return f;
-    });
-}
-
-// A line holding a lone value is a valid JSON text that is no slip; anything else is broken.
-error_code checkScalarDocument(od::document& document, od::json_type type) {
-    switch (type) {
-        case od::json_type::string: {
-            std::string_view text;
-            return document.get_string().get(text);
-        }
-        case od::json_type::number: {
-            double number = 0.0;
-            return document.get_double().get(number);
-        }
-        case od::json_type::boolean: {
-            bool boolean = false;
-            return document.get_bool().get(boolean);
-        }
-        case od::json_type::null: {
-            bool isNull = false;
-            const error_code e = document.is_null().get(isNull);
-            return e != simdjson::SUCCESS || isNull ? e : simdjson::N_ATOM_ERROR;
-        }
-        case od::json_type::array:
-        case od::json_type::object:
+bool SlipHandler::value(const Scalar& s) {
+    switch (place_) {
+        case Place::Root:
+            return fail("", "a slip must be a JSON object");
+        case Place::Legs:
+            return nextLeg() && fail(legField(draft_.legCount, ""), "must be an object");
+        case Place::Slip:
+            return slipValue(s);
+        case Place::Leg:
+            return legValue(s);
+        case Place::Preferences:
+            return preferenceValue(s);
+        case Place::Done:
             break;
     }
-    return simdjson::SUCCESS;
+    return fail("", "a slip must be one JSON object");
+}
+
+bool SlipHandler::slipValue(const Scalar& s) {
+    switch (field_->field) {
+        case Field::Legs:
+            return failHere("must be an array of 1 to 6 legs");
+        case Field::Preferences:
+            return failHere("must be an object");
+        case Field::Bet:
+            if (s.type == Type::String) {
+                betText_ = s.text;  // the parser reuses its own text for the next value
+                draft_.bet = BetChoice::Text;
+                draft_.betText = betText_;
+                return true;
+            }
+            if (s.type == Type::Number && s.isInteger) {
+                draft_.bet = BetChoice::Position;
+                draft_.betPosition = s.integer;
+                return true;
+            }
+            return failHere("must be a text of the \"Bet\" list or a position in it");
+        case Field::Stake:
+            if (s.type == Type::String) {
+                return check(readStakeText(s.text, draft_.unitStake));
+            }
+            if (s.type == Type::Number && s.isInteger) {
+                return check(readStakePence(s.integer, draft_.unitStake));
+            }
+            return failHere("must be the stake box's text or whole pence");
+        case Field::EachWay:
+            return mustBe(s, Type::String, "a string") &&
+                   check(readEachWay(s.text, draft_.eachWay));
+        case Field::TaxPaid:
+            if (!mustBe(s, Type::Boolean, "true or false")) {
+                return false;
+            }
+            draft_.taxPaid = s.boolean;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool SlipHandler::legValue(const Scalar& s) {
+    LegDraft& leg = draft_.legs[static_cast<std::size_t>(draft_.legCount - 1)];
+    switch (field_->field) {
+        case Field::Result:
+            return mustBe(s, Type::String, "a string") && check(readResult(s.text, leg.result));
+        case Field::Price:
+            return mustBe(s, Type::String, "a string") && check(readPrice(s.text, leg.priceIndex));
+        case Field::OddsOn:
+            if (!mustBe(s, Type::Boolean, "true or false")) {
+                return false;
+            }
+            leg.oddsOn = s.boolean;
+            return true;
+        case Field::Rule4:
+            if (s.type == Type::String) {
+                return check(readRule4Text(s.text, leg.rule4));
+            }
+            if (s.type == Type::Number && s.isInteger) {
+                return check(readRule4Pence(s.integer, leg.rule4));
+            }
+            return failHere("must be a text of the Rule 4 list or pence 0..75");
+        case Field::Terms:
+            return mustBe(s, Type::String, "a string") && check(readTerms(s.text, leg.terms));
+        default:
+            return false;
+    }
+}
+
+bool SlipHandler::preferenceValue(const Scalar& s) {
+    if (s.type != Type::Number || !s.isInteger) {
+        return failHere("must be an integer");
+    }
+    return check(readPreference(*preference_, s.integer, draft_.app));
 }
 
 }  // namespace
 
 std::optional<SlipError> JsonSlipReader::read(std::string_view line, SlipRequest& request) {
-    const std::size_t capacity = line.size() + simdjson::SIMDJSON_PADDING;
-    if (buffer_.size() < capacity) {
-        buffer_.resize(capacity);
-    }
-    std::memcpy(buffer_.data(), line.data(), line.size());
-    std::memset(buffer_.data() + line.size(), 0, simdjson::SIMDJSON_PADDING);
-
-    od::document document;
-    if (const error_code e = parser_.iterate(buffer_.data(), line.size(), capacity).get(document)) {
-        return brokenJson(e);
-    }
-    od::json_type type{};
-    if (const error_code e = document.type().get(type)) {
-        return brokenJson(e);
-    }
-    if (type != od::json_type::object) {
-        if (const error_code e = checkScalarDocument(document, type)) {
-            return brokenJson(e);
-        }
-        return SlipError{"", "a slip must be a JSON object"};
-    }
-    od::object root;
-    if (const error_code e = document.get_object().get(root)) {
-        return brokenJson(e);
-    }
     SlipDraft draft;
-    if (Failure f = readSlip(root, draft)) {
-        return f;
+    SlipHandler handler(draft, betText_);
+    const bool parsed = json::sax_parse(line.begin(), line.end(), &handler);
+    if (handler.error()) {
+        return handler.error();
     }
-    const char* trailing = nullptr;
-    if (document.current_location().get(trailing) == simdjson::SUCCESS) {
-        return brokenJson(simdjson::TRAILING_CONTENT);
+    if (!parsed || !handler.finished()) {
+        return SlipError{"", "not valid JSON"};
     }
     return finishSlip(draft, request);
 }

@@ -3,10 +3,8 @@
 // Reads one slip from one line of JSON.
 
 #include <optional>
+#include <string>
 #include <string_view>
-#include <vector>
-
-#include <simdjson.h>
 
 #include "cli/slip_fields.h"
 
@@ -14,13 +12,12 @@ namespace quorvel::cli {
 
 class JsonSlipReader {
   public:
-    // Fills `request` from a JSON object, or tells the first thing wrong with it. Strings of
-    // the line are only looked at while the call lasts.
+    // Fills `request` from a JSON object, or tells the first thing wrong with it. The line is
+    // read as a stream of values and no tree is built; reading stops at the first problem.
     std::optional<SlipError> read(std::string_view line, SlipRequest& request);
 
   private:
-    simdjson::ondemand::parser parser_;
-    std::vector<char> buffer_;  // the line, followed by the padding the parser reads past it
+    std::string betText_;  // the "bet" text of the slip being read, kept from call to call
 };
 
 }  // namespace quorvel::cli

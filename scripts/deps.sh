@@ -9,7 +9,7 @@ packages=(
     # engine tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # quorvel-settle: reading JSON Lines, and its command line
-    libsimdjson-dev libcli11-dev
+    nlohmann-json3-dev libcli11-dev
     # quorvel-settle's fuzzing (scripts/fuzz.sh) and timing (scripts/bench-settle.sh)
     clang libclang-rt-dev
     # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face

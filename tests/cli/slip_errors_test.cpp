@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(cli, wrong_slip, ::testing::ValuesIn(kWrongSlips),
 struct BrokenLine {
     const char* name;
     const char* line;
+    int byte;  // where the parser gave up
 };
 
 void PrintTo(const BrokenLine& row, std::ostream* out) {
@@ -98,16 +99,21 @@ void PrintTo(const BrokenLine& row, std::ostream* out) {
 
 class broken_json_line : public ::testing::TestWithParam<BrokenLine> {};
 
-TEST_P(broken_json_line, is_answered_as_invalid_json) {
+// The answer tells where the line broke, and stays valid UTF-8 whatever bytes it quotes.
+TEST_P(broken_json_line, is_answered_as_invalid_json_with_the_place) {
     const std::string answer = settleJsonLine(GetParam().line);
-    EXPECT_TRUE(answer.starts_with(R"({"error": "not valid JSON: )")) << answer;
+    EXPECT_TRUE(answer.starts_with(R"({"error": "not valid JSON at byte )" +
+                                   std::to_string(GetParam().byte) + ": "))
+        << answer;
+    EXPECT_EQ(answer.find('\xFF'), std::string::npos) << answer;
 }
 
 const BrokenLine kBrokenLines[] = {
-    {"unclosed_array", R"({"legs": [{})"},
-    {"text_after_the_slip", R"({"legs": [{}]} {"legs": [{}]})"},
-    {"misspelt_true", R"({"taxPaid": tru, "legs": [{}]})"},
-    {"bare_word", "settle"},
+    {"unclosed_array", R"({"legs": [{})", 13},
+    {"text_after_the_slip", R"({"legs": [{}]} {"legs": [{}]})", 16},
+    {"misspelt_true", R"({"taxPaid": tru, "legs": [{}]})", 16},
+    {"bare_word", "settle", 1},
+    {"text_not_utf8", "{\"legs\": [{\"result\": \"Won\xFF\"}]}", 26},
 };
 
 INSTANTIATE_TEST_SUITE_P(cli, broken_json_line, ::testing::ValuesIn(kBrokenLines),
