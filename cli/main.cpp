@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,6 +11,18 @@
 #include "cli/flag_slip.h"
 #include "cli/json_lines.h"
 #include "cli/slip_report.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -56,6 +69,33 @@ struct Options {
     SlipFlags slip;
     std::vector<std::string> arguments;
 };
+
+#ifdef _WIN32
+// Windows would otherwise add "\r" to every line end of the answers and take a Ctrl-Z byte in
+// the input for its end. A console shows the answers' UTF-8 "£" only in its UTF-8 code page,
+// which is set for the run and put back after it.
+class WindowsStreams {
+  public:
+    WindowsStreams() : consoleCodePage_(GetConsoleOutputCP()) {
+        _setmode(_fileno(stdin), _O_BINARY);
+        _setmode(_fileno(stdout), _O_BINARY);
+        _setmode(_fileno(stderr), _O_BINARY);
+        if (consoleCodePage_ != 0) {
+            SetConsoleOutputCP(CP_UTF8);
+        }
+    }
+    ~WindowsStreams() {
+        if (consoleCodePage_ != 0) {
+            SetConsoleOutputCP(consoleCodePage_);
+        }
+    }
+    WindowsStreams(const WindowsStreams&) = delete;
+    WindowsStreams& operator=(const WindowsStreams&) = delete;
+
+  private:
+    UINT consoleCodePage_;  // 0 without a console
+};
+#endif
 
 int settleJsonLines(const Options& options) {
     std::vector<std::FILE*> inputs;
@@ -109,6 +149,9 @@ int settleOneSlip(Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    const WindowsStreams streams;
+#endif
     CLI::App app(kDescription, "quorvel-settle");
     app.footer(kFooter);
     Options options;

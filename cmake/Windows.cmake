@@ -48,11 +48,3 @@ function(quorvel_header_only_package package target folder)
 endfunction()
 quorvel_header_only_package(CLI11 CLI11::CLI11 CLI)
 quorvel_header_only_package(nlohmann_json nlohmann_json::nlohmann_json nlohmann)
-
-# quorvel-settle reads JSON with simdjson, a compiled library that Debian builds
-# for Linux only.
-find_package(simdjson CONFIG QUIET)
-if(NOT simdjson_FOUND)
-    message(STATUS "simdjson is not available for Windows: quorvel-settle is not built")
-    set(QUORVEL_CLI OFF)
-endif()

@@ -10,8 +10,8 @@ packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix
     # GoogleTest's sources, compiled for Windows by the build
     googletest
-    # CLI11's headers for quorvel-settle
-    libcli11-dev
+    # quorvel-settle's headers-only libraries: JSON reading and its command line
+    nlohmann-json3-dev libcli11-dev
     # running the Windows programs and tests: Wine, its fonts, a virtual X display
     wine64 fonts-wine xvfb xauth
 )

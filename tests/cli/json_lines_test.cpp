@@ -14,22 +14,25 @@ using quorvel::testing::settleJsonLine;
 constexpr const char* kWinner = R"({"legs": [{"result": "Won"}]})";
 constexpr const char* kWinnerResult = R"({"bets": 1, "totalStake": "£0.11", "returns": "£0.20"})";
 
+// A Ctrl-Z byte is a broken line like any other, not the end of the input (as it would be in
+// a Windows text stream).
 TEST(json_lines, mixed_valid_and_invalid_lines_are_all_answered_in_order_with_status_1) {
     const auto run = runSettle(
         {"--json"}, std::string(kWinner) + "\r\n" +
                         R"({"legs": [{"price": "7/3"}]})"
                         "\n"
                         "\n   \n" +
-                        "not json\n" + R"({"eachWay": "E/D", "legs": [{"result": "Won"}]})" + "\n" +
-                        R"({"legs": []})");
+                        "not json\n\x1A\n" + R"({"eachWay": "E/D", "legs": [{"result": "Won"}]})" +
+                        "\n" + R"({"legs": []})");
     EXPECT_EQ(run.status, 1);
     const auto lines = outputLines(run.out);
-    ASSERT_EQ(lines.size(), 5U) << run.out;
+    ASSERT_EQ(lines.size(), 6U) << run.out;
     EXPECT_EQ(lines[0], kWinnerResult);
     EXPECT_EQ(lines[1], R"({"error": "legs[1].price: \"7/3\" is not on the price list"})");
     EXPECT_TRUE(lines[2].starts_with(R"({"error": "not valid JSON)")) << lines[2];
-    EXPECT_EQ(lines[3], R"({"bets": 2, "totalStake": "£0.22", "returns": "£0.32"})");
-    EXPECT_EQ(lines[4], R"({"error": "legs: must hold 1 to 6 legs, not 0"})");
+    EXPECT_TRUE(lines[3].starts_with(R"({"error": "not valid JSON at byte 1)")) << lines[3];
+    EXPECT_EQ(lines[4], R"({"bets": 2, "totalStake": "£0.22", "returns": "£0.32"})");
+    EXPECT_EQ(lines[5], R"({"error": "legs: must hold 1 to 6 legs, not 0"})");
     EXPECT_EQ(run.err, "");
 }
 

@@ -1,15 +1,90 @@
 #include "settle_process.h"
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#endif
+
 namespace quorvel::testing {
 
 namespace {
+
+#ifdef _WIN32
+
+// One argument as Windows programs split their command line: quoted, with a quote and the
+// backslashes before it escaped.
+std::string commandLineQuoted(std::string_view text) {
+    std::string out = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        out += c;
+        backslashes = 0;
+    }
+    out.append(backslashes * 2, '\\');
+    return out + "\"";
+}
+
+// quorvel-settle.exe is built beside the test program.
+std::filesystem::path settleProgram() {
+    wchar_t self[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(std::wstring(self, length)).parent_path() / QUORVEL_SETTLE;
+}
+
+// Runs the program with the three files as its standard streams; its exit status, or -1.
+int runWithFiles(std::string command, const std::filesystem::path& in,
+                 const std::filesystem::path& out, const std::filesystem::path& err) {
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const auto open = [&](const std::filesystem::path& path, DWORD access, DWORD disposition) {
+        return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = open(in, GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = open(out, GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = open(err, GENERIC_WRITE, CREATE_ALWAYS);
+    PROCESS_INFORMATION process{};
+    int status = -1;
+    if (startup.hStdInput != INVALID_HANDLE_VALUE && startup.hStdOutput != INVALID_HANDLE_VALUE &&
+        startup.hStdError != INVALID_HANDLE_VALUE &&
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.hProcess, &code)) {
+            status = static_cast<int>(code);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+    return status;
+}
+
+#else
 
 std::string shellQuoted(std::string_view text) {
     std::string out = "'";
@@ -22,6 +97,16 @@ std::string shellQuoted(std::string_view text) {
     }
     return out + "'";
 }
+
+int runWithFiles(std::string command, const std::filesystem::path& in,
+                 const std::filesystem::path& out, const std::filesystem::path& err) {
+    command += " <" + shellQuoted(in.string()) + " >" + shellQuoted(out.string()) + " 2>" +
+               shellQuoted(err.string());
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+#endif
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -49,15 +134,18 @@ std::string scratchFile(std::string_view name, std::string_view content) {
 SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view input) {
     const std::filesystem::path folder = scratchFolder();
     const std::string in = scratchFile("stdin", input);
+#ifdef _WIN32
+    const auto quotedArgument = commandLineQuoted;
+    std::string command = commandLineQuoted(settleProgram().string());
+#else
+    const auto quotedArgument = shellQuoted;
     std::string command = shellQuoted(QUORVEL_SETTLE);
+#endif
     for (const std::string& argument : arguments) {
-        command += ' ' + shellQuoted(argument);
+        command += ' ' + quotedArgument(argument);
     }
-    command += " <" + shellQuoted(in) + " >" + shellQuoted((folder / "stdout").string()) + " 2>" +
-               shellQuoted((folder / "stderr").string());
-    const int status = std::system(command.c_str());
     SettleRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = runWithFiles(command, in, folder / "stdout", folder / "stderr");
     run.out = readFile(folder / "stdout");
     run.err = readFile(folder / "stderr");
     return run;
