@@ -12,4 +12,4 @@ for target in quorvel quorvel-settle; do
     cmake --build "$build_dir" --target help | grep -q "^$target:" && programs+=("$target")
 done
 cmake --build "$build_dir" -j 2 --target "${programs[@]}"
-ls -l "$build_dir"/bin/*.exe
+for target in "${programs[@]}"; do ls -l "$build_dir/bin/$target.exe"; done
