@@ -41,8 +41,6 @@ struct MessageBoxSeen {
     HWND owner = nullptr;
     std::string text;
     std::string caption;
-    UINT type = 0;
-    bool ownerWasEnabled = false;
 };
 std::vector<MessageBoxSeen> messageBoxesSeen();
 
