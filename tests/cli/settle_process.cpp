@@ -151,20 +151,40 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
     return run;
 }
 
-std::string settleJsonLine(std::string_view slip, const std::vector<std::string>& options) {
+std::vector<std::string> settleJsonLines(const std::vector<std::string>& slips,
+                                         const std::vector<std::string>& options) {
     std::vector<std::string> arguments = {"--json"};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    std::string oneLine(slip);
-    for (char& c : oneLine) {
-        c = c == '\n' ? ' ' : c;
+    std::string input;
+    for (const std::string& slip : slips) {
+        for (const char c : slip) {
+            input += c == '\n' ? ' ' : c;
+        }
+        input += '\n';
     }
-    const SettleRun run = runSettle(arguments, oneLine + "\n");
-    const std::vector<std::string> lines = outputLines(run.out);
-    if (lines.size() != 1) {
-        ADD_FAILURE() << "expected one answer line, got:\n" << run.out << run.err;
-        return {};
+    const SettleRun run = runSettle(arguments, input);
+    std::vector<std::string> lines = outputLines(run.out);
+    if (lines.size() != slips.size()) {
+        ADD_FAILURE() << "expected " << slips.size() << " answer lines, got:\n"
+                      << run.out << run.err;
+        lines.resize(slips.size());
     }
-    return lines[0];
+    return lines;
+}
+
+std::string settleJsonLine(std::string_view slip, const std::vector<std::string>& options) {
+    return settleJsonLines({std::string(slip)}, options)[0];
+}
+
+void expectAnswers(const std::vector<AnsweredSlip>& rows) {
+    std::vector<std::string> slips;
+    for (const AnsweredSlip& row : rows) {
+        slips.emplace_back(row.slip);
+    }
+    const std::vector<std::string> answers = settleJsonLines(slips);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(answers[i], rows[i].answer) << rows[i].name << ": " << rows[i].slip;
+    }
 }
 
 std::vector<std::string> outputLines(const std::string& out) {
