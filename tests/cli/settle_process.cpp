@@ -182,8 +182,17 @@ void expectAnswers(const std::vector<AnsweredSlip>& rows) {
         slips.emplace_back(row.slip);
     }
     const std::vector<std::string> answers = settleJsonLines(slips);
+    const std::vector<std::string> explained = settleJsonLines(slips, {"--explain"});
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(answers[i], rows[i].answer) << rows[i].name << ": " << rows[i].slip;
+        SCOPED_TRACE(std::string(rows[i].name) + ": " + rows[i].slip);
+        EXPECT_EQ(answers[i], rows[i].answer);
+        // --explain adds the lines and changes nothing else.
+        const std::string& answer = rows[i].answer;
+        EXPECT_TRUE(
+            answer.starts_with("{\"error")
+                ? explained[i] == answer
+                : explained[i].starts_with(answer.substr(0, answer.size() - 1) + ", \"lines\": ["))
+            << explained[i];
     }
 }
 

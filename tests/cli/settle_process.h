@@ -33,7 +33,8 @@ struct AnsweredSlip {
     const char* slip;
     std::string answer;
 };
-// Settles the table in one run and checks each row's answer.
+// Settles the table in one run and checks each row's answer, and that --explain gives the
+// same answer with the lines added.
 void expectAnswers(const std::vector<AnsweredSlip>& rows);
 
 // Writes a file in the test's scratch folder and returns its path.
