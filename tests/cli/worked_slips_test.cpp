@@ -33,10 +33,11 @@ TEST(json_slip, worked_slips_settle_to_the_amounts_the_window_shows) {
         {"tax rate 20 takes a fifth off",
          R"({"taxPaid": false, "preferences": {"taxRate": 20}, "legs": [{"result": "Won"}]})",
          R"({"bets": 1, "totalStake": "£0.10", "returns": "£0.16"})"},
-        {"Lucky 31 keeps its own bonus when the Lucky 15 one changes",
-         R"({"bet": "Lucky 31", "preferences": {"lucky15Bonus": 30}, "legs": [{"result": "Won"},
-            {"result": "Won"}, {"result": "Won"}, {"result": "Won"}, {"result": "Won"}]})",
-         R"({"bets": 31, "totalStake": "£3.38", "returns": "£26.62"})"},
+        {"Lucky 31 takes its own bonus, not the Lucky 15 or Lucky 63 one",
+         R"({"bet": "Lucky 31", "preferences": {"lucky15Bonus": 30, "lucky31Bonus": 20,
+            "lucky63Bonus": 0}, "legs": [{"result": "Won"}, {"result": "Won"}, {"result": "Won"},
+            {"result": "Won"}, {"result": "Won"}]})",
+         R"({"bets": 31, "totalStake": "£3.38", "returns": "£29.04"})"},
 
         // A leg's price, odds-on, Rule 4 and terms, and the bet.
         {"Rule 4 of 15p leaves 53p of a 5/1 winner",

@@ -27,6 +27,10 @@ struct Slip {
     const char* returns;
 };
 
+void PrintTo(const Slip& slip, std::ostream* out) {
+    *out << slip.name;
+}
+
 const int kCountButtons[] = {IDC_SELECTIONS_1, IDC_SELECTIONS_2, IDC_SELECTIONS_3,
                              IDC_SELECTIONS_4, IDC_SELECTIONS_5, IDC_SELECTIONS_6};
 
