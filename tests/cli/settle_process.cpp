@@ -172,10 +172,6 @@ std::vector<std::string> settleJsonLines(const std::vector<std::string>& slips,
     return lines;
 }
 
-std::string settleJsonLine(std::string_view slip, const std::vector<std::string>& options) {
-    return settleJsonLines({std::string(slip)}, options)[0];
-}
-
 void expectAnswers(const std::vector<AnsweredSlip>& rows) {
     std::vector<std::string> slips;
     for (const AnsweredSlip& row : rows) {

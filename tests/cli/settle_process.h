@@ -24,8 +24,6 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
 // source lines.
 std::vector<std::string> settleJsonLines(const std::vector<std::string>& slips,
                                          const std::vector<std::string>& options = {});
-// The one answer to one slip, or an empty text after a failure.
-std::string settleJsonLine(std::string_view slip, const std::vector<std::string>& options = {});
 
 // A slip and the exact line it is answered with.
 struct AnsweredSlip {
