@@ -151,20 +151,45 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
     return run;
 }
 
-std::string settleJsonLine(std::string_view slip, const std::vector<std::string>& options) {
+std::vector<std::string> settleJsonLines(const std::vector<std::string>& slips,
+                                         const std::vector<std::string>& options) {
     std::vector<std::string> arguments = {"--json"};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    std::string oneLine(slip);
-    for (char& c : oneLine) {
-        c = c == '\n' ? ' ' : c;
+    std::string input;
+    for (const std::string& slip : slips) {
+        for (const char c : slip) {
+            input += c == '\n' ? ' ' : c;
+        }
+        input += '\n';
     }
-    const SettleRun run = runSettle(arguments, oneLine + "\n");
-    const std::vector<std::string> lines = outputLines(run.out);
-    if (lines.size() != 1) {
-        ADD_FAILURE() << "expected one answer line, got:\n" << run.out << run.err;
-        return {};
+    const SettleRun run = runSettle(arguments, input);
+    std::vector<std::string> lines = outputLines(run.out);
+    if (lines.size() != slips.size()) {
+        ADD_FAILURE() << "expected " << slips.size() << " answer lines, got:\n"
+                      << run.out << run.err;
+        lines.resize(slips.size());
     }
-    return lines[0];
+    return lines;
+}
+
+void expectAnswers(const std::vector<AnsweredSlip>& rows) {
+    std::vector<std::string> slips;
+    for (const AnsweredSlip& row : rows) {
+        slips.emplace_back(row.slip);
+    }
+    const std::vector<std::string> answers = settleJsonLines(slips);
+    const std::vector<std::string> explained = settleJsonLines(slips, {"--explain"});
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(std::string(rows[i].name) + ": " + rows[i].slip);
+        EXPECT_EQ(answers[i], rows[i].answer);
+        // --explain adds the lines and changes nothing else.
+        const std::string& answer = rows[i].answer;
+        EXPECT_TRUE(
+            answer.starts_with("{\"error")
+                ? explained[i] == answer
+                : explained[i].starts_with(answer.substr(0, answer.size() - 1) + ", \"lines\": ["))
+            << explained[i];
+    }
 }
 
 std::vector<std::string> outputLines(const std::string& out) {

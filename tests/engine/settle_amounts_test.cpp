@@ -45,6 +45,8 @@ TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
          "0.15", "2.22"},
         {"Lucky 15 losers, 163.5p staked with tax", 1, BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15,
          "1.64", "0.00"},
+        {"a negative stake settles as nothing", 1, single(test::leg(WonFifth), -5), 1, "0.00",
+         "0.00"},
         {"1250/1 winner, returns past the int range", 0,
          single(test::leg(WonFifth, 1250.0), 9999999), 1, "99999.99", "113840988.62"}};
     for (const auto& c : cases) {

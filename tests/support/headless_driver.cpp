@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/core/input.h"
 #include "platform/headless/headless_view.h"
 #include "tests/support/ui_driver.h"
 
@@ -24,28 +23,6 @@ platform::HeadlessView& current() {
 
 }  // namespace
 
-bool click(HWND control) {
-    return platform::input::click(control);
-}
-bool chooseItem(HWND comboBox, int index) {
-    return platform::input::chooseItem(comboBox, index);
-}
-bool typeText(HWND edit, const char* text) {
-    return platform::input::typeText(edit, text);
-}
-bool chooseMenuItem(HWND window, int commandId) {
-    return platform::input::chooseMenuItem(window, commandId);
-}
-bool clickCloseBox(HWND window) {
-    return platform::input::clickCloseBox(window);
-}
-bool clickUpDown(HWND upDown, bool up) {
-    return platform::input::clickUpDown(upDown, up);
-}
-void pressKey(UINT virtualKey, bool shift) {
-    platform::input::pressKey(virtualKey, shift);
-}
-
 void whenIdle(std::function<void()> step) {
     current().whenIdle(std::move(step));
 }
@@ -57,8 +34,7 @@ void expectMessageBox(const std::string& text, int answer) {
 std::vector<MessageBoxSeen> messageBoxesSeen() {
     std::vector<MessageBoxSeen> seen;
     for (const platform::MessageBoxRecord& box : current().messageBoxes()) {
-        seen.push_back(
-            MessageBoxSeen{box.owner, box.text, box.caption, box.type, box.ownerWasEnabled});
+        seen.push_back(MessageBoxSeen{box.owner, box.text, box.caption});
     }
     return seen;
 }

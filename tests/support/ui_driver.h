@@ -13,21 +13,34 @@
 #include <vector>
 
 #include "platform/win32.h"
+#ifndef _WIN32
+#include "platform/core/input.h"
+#endif
 
 namespace quorvel::testing {
 
 // User input, producing what the platform's control produces: the state
 // change, then the notifications. False when the control took no input
-// (hidden, disabled, or in a window disabled by a modal dialog).
+// (hidden, disabled, or in a window disabled by a modal dialog). Keys go
+// through the message queue to the focus: a message loop (or pumpMessages)
+// handles them. The headless view takes input through the platform's own calls.
+#ifdef _WIN32
 bool click(HWND control);
 bool chooseItem(HWND comboBox, int index);
 bool typeText(HWND edit, const char* text);
 bool chooseMenuItem(HWND window, int commandId);
 bool clickCloseBox(HWND window);
 bool clickUpDown(HWND upDown, bool up);
-// Keys go through the message queue to the focus: a message loop (or
-// pumpMessages) handles them.
 void pressKey(UINT virtualKey, bool shift = false);
+#else
+using platform::input::chooseItem;
+using platform::input::chooseMenuItem;
+using platform::input::click;
+using platform::input::clickCloseBox;
+using platform::input::clickUpDown;
+using platform::input::pressKey;
+using platform::input::typeText;
+#endif
 
 // Runs step when the running message loop next waits for input: how a test
 // acts inside a modal dialog's loop or a program's main loop. A loop that
@@ -41,8 +54,6 @@ struct MessageBoxSeen {
     HWND owner = nullptr;
     std::string text;
     std::string caption;
-    UINT type = 0;
-    bool ownerWasEnabled = false;
 };
 std::vector<MessageBoxSeen> messageBoxesSeen();
 

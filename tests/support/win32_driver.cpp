@@ -74,13 +74,9 @@ bool takesInput(HWND window) {
     return true;
 }
 
-LPARAM clientPoint(int x, int y) {
-    return MAKELPARAM(x, y);
-}
-
 void leftClickAt(HWND window, int x, int y) {
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, clientPoint(x, y));
-    SendMessageA(window, WM_LBUTTONUP, 0, clientPoint(x, y));
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 // Focus into an edit box by a click leaves the caret at the end of its text.
@@ -92,47 +88,11 @@ void focusEdit(HWND edit) {
     }
 }
 
-// The message box's type, as far as its buttons and icon show it.
-UINT messageBoxType(HWND box) {
-    const auto has = [box](int id) { return GetDlgItem(box, id) != nullptr; };
-    UINT type = MB_OK;
-    if (has(IDABORT)) {
-        type = MB_ABORTRETRYIGNORE;
-    } else if (has(IDYES)) {
-        type = has(IDCANCEL) ? MB_YESNOCANCEL : MB_YESNO;
-    } else if (has(IDRETRY)) {
-        type = MB_RETRYCANCEL;
-    } else if (has(IDCANCEL)) {
-        type = MB_OKCANCEL;
-    }
-    HWND icon = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (className(child) == "Static" && (style(child) & SS_TYPEMASK) == SS_ICON) {
-            icon = child;
-        }
-    }
-    if (icon != nullptr) {
-        const auto shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
-        const std::pair<LPCSTR, UINT> icons[] = {{IDI_HAND, MB_ICONHAND},
-                                                 {IDI_QUESTION, MB_ICONQUESTION},
-                                                 {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-                                                 {IDI_ASTERISK, MB_ICONASTERISK}};
-        for (const auto& [name, flag] : icons) {
-            if (shown != nullptr && shown == LoadIconA(nullptr, name)) {
-                type |= flag;
-            }
-        }
-    }
-    return type;
-}
-
 // A message box has just become active: record it and press the answer.
 void answerMessageBox(HWND box) {
     Driver& d = driver();
     const HWND owner = GetWindow(box, GW_OWNER);
-    MessageBoxSeen seen{owner, windowText(GetDlgItem(box, kMessageBoxTextId)), windowText(box),
-                        messageBoxType(box), owner != nullptr && IsWindowEnabled(owner) != FALSE};
+    MessageBoxSeen seen{owner, windowText(GetDlgItem(box, kMessageBoxTextId)), windowText(box)};
     int answer = IDOK;
     if (d.expectedBoxes.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << seen.text << "\"";
