@@ -44,6 +44,9 @@ TEST_F(Preferences, ok_stores_all_seven_values_read_from_four_character_boxes) {
     submit(dialog, {"17", "3", "30", "1", "0", "3", "25"});
     EXPECT_TRUE(dialog.ended());
     EXPECT_EQ(shown(open()), (Values{"17", "3", "30", "1", "0", "3", "25"}));
+    // Every value changes and the consolations all differ, so one stored in another's field shows.
+    submit(open(), {"5", "1", "12", "2", "14", "3", "16"});
+    EXPECT_EQ(shown(open()), (Values{"5", "1", "12", "2", "14", "3", "16"}));
     // A box is read as the leading number of its first four characters.
     submit(open(), {"00015x"});
     EXPECT_EQ(open().text(IDC_TAX_RATE), "1");
