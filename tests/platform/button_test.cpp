@@ -56,6 +56,7 @@ struct DisabledCase {
     const char* name;
     int id;
     bool dialogDisabled;
+    friend void PrintTo(const DisabledCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const DisabledCase kDisabled[] = {

@@ -35,6 +35,7 @@ struct SearchCase {
     int after;
     const char* text;
     LRESULT found;
+    friend void PrintTo(const SearchCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const SearchCase kSearches[] = {
@@ -71,6 +72,7 @@ struct DeleteCase {
     int deleted;
     LRESULT result;
     LRESULT currentAfter;
+    friend void PrintTo(const DeleteCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const DeleteCase kDeletes[] = {

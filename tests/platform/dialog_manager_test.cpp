@@ -51,6 +51,7 @@ struct KeyCase {
     int disabled;
     UINT key;
     int pressed;  // 0: nothing is pressed
+    friend void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const KeyCase kKeys[] = {
@@ -76,13 +77,11 @@ TEST_P(DialogKeys, press_the_right_button) {
     }
     notifications().clear();
     press(c.key);
-    if (c.pressed == 0) {
-        EXPECT_TRUE(notifications().empty());
-        return;
-    }
     // OK and Cancel end the dialog, which takes the focus from the box too.
-    ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), sent(c.pressed, {BN_CLICKED})[0]);
+    ASSERT_EQ(notifications().empty(), c.pressed == 0);
+    if (c.pressed != 0) {
+        EXPECT_EQ(notifications().front(), sent(c.pressed, {BN_CLICKED})[0]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(keys, DialogKeys, ::testing::ValuesIn(kKeys), RowName());
@@ -92,6 +91,7 @@ struct ArrowCase {
     int from;
     UINT key;
     int to;
+    friend void PrintTo(const ArrowCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const ArrowCase kArrows[] = {

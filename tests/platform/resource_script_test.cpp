@@ -71,6 +71,7 @@ struct DefaultCase {
     const char* statement;
     const char* className;
     DWORD style;
+    friend void PrintTo(const DefaultCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const DefaultCase kDefaults[] = {
@@ -180,6 +181,7 @@ struct ErrorCase {
     const char* name;
     const char* script;
     const char* error;
+    friend void PrintTo(const ErrorCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const ErrorCase kErrors[] = {
