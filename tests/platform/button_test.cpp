@@ -5,21 +5,22 @@
 namespace quorvel::testing {
 namespace {
 
-class ButtonTest : public DialogTest {
-  protected:
-    UINT checked(int id) { return IsDlgButtonChecked(dialog, id); }
-};
+using ButtonTest = DialogTest;
 
-TEST_F(ButtonTest, clicking_a_radio_button_checks_it_and_clears_the_rest_of_its_group) {
+TEST_F(ButtonTest, clicking_a_radio_button_clears_the_rest_of_its_group_but_a_disabled_one) {
+    // Checks set by the program leave the group alone and notify nothing.
     CheckDlgButton(dialog, IDC_TICK, BST_CHECKED);
-    CheckRadioButton(dialog, IDC_RED, IDC_BLUE, IDC_RED);
+    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_GREEN, BST_CHECKED);
+    EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
+    EXPECT_TRUE(notifications().empty());
+    EnableWindow(item(IDC_GREEN), FALSE);
     ASSERT_TRUE(click(item(IDC_BLUE)));
     EXPECT_EQ(checked(IDC_RED), BST_UNCHECKED);
-    EXPECT_EQ(checked(IDC_GREEN), BST_UNCHECKED);
+    EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
     EXPECT_EQ(checked(IDC_BLUE), BST_CHECKED);
     EXPECT_EQ(checked(IDC_TICK), BST_CHECKED) << "the check box starts a group of its own";
-    const std::vector<Notification> expected = {{IDC_BLUE, BN_CLICKED, item(IDC_BLUE)}};
-    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(notifications(), sent(IDC_BLUE, {BN_CLICKED}));
 }
 
 TEST_F(ButtonTest, the_radio_button_is_checked_before_its_notification_arrives) {
@@ -39,15 +40,7 @@ TEST_F(ButtonTest, the_radio_button_is_checked_before_its_notification_arrives) 
     DestroyWindow(other);
 }
 
-TEST_F(ButtonTest, setting_a_check_from_the_program_leaves_the_group_alone) {
-    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
-    CheckDlgButton(dialog, IDC_GREEN, BST_CHECKED);
-    EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
-    EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
-    EXPECT_TRUE(notifications().empty());
-}
-
-TEST_F(ButtonTest, each_click_toggles_a_check_box_and_never_checks_a_push_button) {
+TEST_F(ButtonTest, a_click_toggles_a_check_box_never_checks_a_push_button_and_misses_a_group_box) {
     click(item(IDC_TICK));
     EXPECT_EQ(checked(IDC_TICK), BST_CHECKED);
     SendMessageA(item(IDC_TICK), BM_CLICK, 0, 0);
@@ -55,6 +48,7 @@ TEST_F(ButtonTest, each_click_toggles_a_check_box_and_never_checks_a_push_button
     SendMessageA(item(IDC_APPLY), BM_SETCHECK, BST_CHECKED, 0);
     click(item(IDC_APPLY));
     EXPECT_EQ(checked(IDC_APPLY), BST_UNCHECKED);
+    EXPECT_FALSE(click(item(IDC_CHOICE)));
     EXPECT_EQ(notifications().size(), 3u);
 }
 
@@ -62,11 +56,8 @@ struct DisabledCase {
     const char* name;
     int id;
     bool dialogDisabled;
+    friend void PrintTo(const DisabledCase& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const DisabledCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 const DisabledCase kDisabled[] = {
     {"disabled_push_button", IDC_APPLY, false},
@@ -75,7 +66,7 @@ const DisabledCase kDisabled[] = {
     {"button_in_a_disabled_dialog", IDC_TICK, true},
 };
 
-class DisabledButton : public ButtonTest, public ::testing::WithParamInterface<DisabledCase> {};
+class DisabledButton : public DialogTest, public ::testing::WithParamInterface<DisabledCase> {};
 
 TEST_P(DisabledButton, takes_no_click) {
     const DisabledCase& c = GetParam();
@@ -86,20 +77,7 @@ TEST_P(DisabledButton, takes_no_click) {
     EXPECT_TRUE(notifications().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(buttons, DisabledButton, ::testing::ValuesIn(kDisabled),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST_F(ButtonTest, a_group_box_takes_no_click) {
-    EXPECT_FALSE(click(item(IDC_CHOICE)));
-    EXPECT_TRUE(notifications().empty());
-}
-
-TEST_F(ButtonTest, a_click_leaves_out_disabled_buttons_of_the_group) {
-    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
-    EnableWindow(item(IDC_RED), FALSE);
-    click(item(IDC_GREEN));
-    EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
-}
+INSTANTIATE_TEST_SUITE_P(buttons, DisabledButton, ::testing::ValuesIn(kDisabled), RowName());
 
 TEST_F(ButtonTest, space_bar_presses_the_focused_button) {
     for (int id : {IDC_TICK, IDC_APPLY}) {
@@ -107,9 +85,8 @@ TEST_F(ButtonTest, space_bar_presses_the_focused_button) {
         press(VK_SPACE);
     }
     EXPECT_EQ(checked(IDC_TICK), BST_CHECKED);
-    const std::vector<Notification> expected = {{IDC_TICK, BN_CLICKED, item(IDC_TICK)},
-                                                {IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}};
-    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(notifications(), (Notifications{{IDC_TICK, BN_CLICKED, item(IDC_TICK)},
+                                              {IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}}));
 }
 
 }  // namespace

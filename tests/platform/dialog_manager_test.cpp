@@ -2,7 +2,6 @@
 // loops, the default dialog procedure and message boxes.
 
 #include <string>
-#include <vector>
 
 #include "tests/platform/test_dialogs.h"
 
@@ -20,43 +19,20 @@ class KeyboardTest : public DialogTest {
     int focusedId() { return GetDlgCtrlID(GetFocus()); }
 };
 
-struct TabCase {
-    const char* name;
-    bool shift;
-    std::vector<int> order;
-};
-
-void PrintTo(const TabCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-const TabCase kTabs[] = {
-    {"tab_visits_tab_stops_in_template_order_and_wraps",
-     false,
-     {IDCANCEL, IDC_APPLY, IDC_GREEN, IDC_TICK, IDC_NAME, IDC_SHOWN, IDC_LIST, IDC_NUMBER, IDOK}},
-    {"shift_tab_goes_backwards",
-     true,
-     {IDC_NUMBER, IDC_LIST, IDC_SHOWN, IDC_NAME, IDC_TICK, IDC_GREEN}},
-};
-
-class TabOrder : public KeyboardTest, public ::testing::WithParamInterface<TabCase> {};
-
-TEST_P(TabOrder, moves_the_focus) {
-    const TabCase& c = GetParam();
-    for (int expected : c.order) {
-        press(VK_TAB, c.shift);
-        EXPECT_EQ(focusedId(), expected);
+TEST_F(KeyboardTest, tab_visits_the_tab_stops_in_template_order_both_ways_and_wraps) {
+    for (int id : {IDCANCEL, IDC_APPLY, IDC_GREEN, IDC_TICK, IDC_NAME, IDC_SHOWN, IDC_LIST,
+                   IDC_NUMBER, IDOK}) {
+        press(VK_TAB);
+        EXPECT_EQ(focusedId(), id);
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(keys, TabOrder, ::testing::ValuesIn(kTabs),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST_F(KeyboardTest, tab_skips_disabled_and_hidden_controls) {
+    for (int id : {IDC_NUMBER, IDC_LIST, IDC_SHOWN, IDC_NAME, IDC_TICK, IDC_GREEN}) {
+        press(VK_TAB, true);
+        EXPECT_EQ(focusedId(), id);
+    }
     EnableWindow(item(IDCANCEL), FALSE);
     ShowWindow(item(IDC_APPLY), SW_HIDE);
-    press(VK_TAB);
-    EXPECT_EQ(focusedId(), IDC_GREEN);
+    press(VK_TAB, true);
+    EXPECT_EQ(focusedId(), IDOK) << "a disabled and a hidden control are skipped";
 }
 
 TEST_F(KeyboardTest, tab_into_an_edit_box_selects_its_text) {
@@ -64,11 +40,8 @@ TEST_F(KeyboardTest, tab_into_an_edit_box_selects_its_text) {
     SetFocus(item(IDC_TICK));
     press(VK_TAB);
     ASSERT_EQ(focusedId(), IDC_NAME);
-    pressKey('N');
-    pumpMessages(dialog);
-    char text[16] = {};
-    GetDlgItemTextA(dialog, IDC_NAME, text, sizeof text);
-    EXPECT_STREQ(text, "n");
+    press('N');
+    EXPECT_EQ(text(IDC_NAME), "n");
 }
 
 struct KeyCase {
@@ -78,11 +51,8 @@ struct KeyCase {
     int disabled;
     UINT key;
     int pressed;  // 0: nothing is pressed
+    friend void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const KeyCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 const KeyCase kKeys[] = {
     {"enter_presses_the_default_button", IDC_NAME, 0, 0, VK_RETURN, IDOK},
@@ -107,28 +77,22 @@ TEST_P(DialogKeys, press_the_right_button) {
     }
     notifications().clear();
     press(c.key);
-    if (c.pressed == 0) {
-        EXPECT_TRUE(notifications().empty());
-        return;
-    }
     // OK and Cancel end the dialog, which takes the focus from the box too.
-    ASSERT_FALSE(notifications().empty());
-    EXPECT_EQ(notifications().front(), (Notification{c.pressed, BN_CLICKED, item(c.pressed)}));
+    ASSERT_EQ(notifications().empty(), c.pressed == 0);
+    if (c.pressed != 0) {
+        EXPECT_EQ(notifications().front(), sent(c.pressed, {BN_CLICKED})[0]);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(keys, DialogKeys, ::testing::ValuesIn(kKeys),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(keys, DialogKeys, ::testing::ValuesIn(kKeys), RowName());
 
 struct ArrowCase {
     const char* name;
     int from;
     UINT key;
     int to;
+    friend void PrintTo(const ArrowCase& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const ArrowCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 const ArrowCase kArrows[] = {
     {"down_moves_to_the_next_radio_button", IDC_GREEN, VK_DOWN, IDC_BLUE},
@@ -147,14 +111,12 @@ TEST_P(RadioArrows, move_within_the_group_and_check_the_button) {
     press(c.key);
     EXPECT_EQ(focusedId(), c.to);
     for (int id : {IDC_RED, IDC_GREEN, IDC_BLUE}) {
-        EXPECT_EQ(IsDlgButtonChecked(dialog, id), id == c.to ? BST_CHECKED : BST_UNCHECKED) << id;
+        EXPECT_EQ(checked(id), id == c.to ? BST_CHECKED : BST_UNCHECKED) << id;
     }
-    const std::vector<Notification> expected = {{c.to, BN_CLICKED, item(c.to)}};
-    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(notifications(), sent(c.to, {BN_CLICKED}));
 }
 
-INSTANTIATE_TEST_SUITE_P(keys, RadioArrows, ::testing::ValuesIn(kArrows),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(keys, RadioArrows, ::testing::ValuesIn(kArrows), RowName());
 
 TEST_F(KeyboardTest, arrows_skip_a_disabled_radio_button) {
     EnableWindow(item(IDC_BLUE), FALSE);
@@ -166,6 +128,14 @@ TEST_F(KeyboardTest, arrows_skip_a_disabled_radio_button) {
 TEST_F(KeyboardTest, keys_for_another_window_are_not_the_dialogs) {
     MSG message{nullptr, WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
     EXPECT_FALSE(IsDialogMessageA(dialog, &message));
+}
+
+TEST_F(KeyboardTest, closing_a_dialog_is_its_cancel_button) {
+    ASSERT_TRUE(clickCloseBox(dialog));
+    EXPECT_TRUE(notifications().empty()) << "the command is posted";
+    pumpMessages(dialog);
+    EXPECT_EQ(notifications(), sent(IDCANCEL, {BN_CLICKED}));
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "ended, so hidden";
 }
 
 class PlainDialogTest : public DialogTest {
@@ -188,70 +158,46 @@ TEST_F(PlainDialogTest, closing_does_nothing_while_cancel_is_disabled) {
     EXPECT_TRUE(IsWindow(dialog));
 }
 
-TEST_F(KeyboardTest, closing_a_dialog_is_its_cancel_button) {
-    ASSERT_TRUE(clickCloseBox(dialog));
-    EXPECT_TRUE(notifications().empty()) << "the command is posted";
-    pumpMessages(dialog);
-    const std::vector<Notification> expected = {{IDCANCEL, BN_CLICKED, item(IDCANCEL)}};
-    EXPECT_EQ(notifications(), expected);
-    EXPECT_FALSE(IsWindowVisible(dialog)) << "ended, so hidden";
-}
+// Modal dialogs, owned by the modeless dialog of DialogTest ------------------
 
-// Modal dialogs ------------------------------------------------------------
+HWND modal;       // the latest modal dialog
+LPARAM received;  // its initialisation parameter
+constexpr LPARAM kEndAtOnce = 12345;
+
+INT_PTR CALLBACK modalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        modal = dialog;
+        received = lParam;
+        if (lParam == kEndAtOnce) {
+            EndDialog(dialog, 77);
+        }
+        return TRUE;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDC_APPLY) {
+        return EndDialog(dialog, 42);
+    }
+    return recordingDialogProc(dialog, message, wParam, lParam);
+}
 
 class ModalTest : public DialogTest {
   protected:
-    // The owner is the modeless dialog of DialogTest.
     INT_PTR runModal(LPARAM parameter = 0) {
         return DialogBoxParamA(instance(), MAKEINTRESOURCEA(IDD_CONTROLS), dialog, modalProc,
                                parameter);
     }
-
-    static INT_PTR CALLBACK modalProc(HWND modal, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) {
-            current() = modal;
-            received() = lParam;
-            if (lParam == kEndAtOnce) {
-                EndDialog(modal, 77);
-            }
-            return TRUE;
-        }
-        if (message == WM_COMMAND && LOWORD(wParam) == IDC_APPLY) {
-            EndDialog(modal, 42);
-            return TRUE;
-        }
-        return recordingDialogProc(modal, message, wParam, lParam);
-    }
-
-    static HWND& current() {
-        static HWND modal;
-        return modal;
-    }
-    static LPARAM& received() {
-        static LPARAM parameter;
-        return parameter;
-    }
-    static constexpr LPARAM kEndAtOnce = 12345;
 };
 
-TEST_F(ModalTest, the_owner_is_disabled_and_takes_no_input_while_the_loop_runs) {
-    bool ownerEnabled = true;
-    bool modalVisible = false;
-    bool ownerClicked = true;
-    whenIdle([&] {
-        ownerEnabled = IsWindowEnabled(dialog) != FALSE;
-        modalVisible = IsWindowVisible(current()) != FALSE;
-        ownerClicked = click(item(IDC_APPLY));
-        click(GetDlgItem(current(), IDC_APPLY));
+TEST_F(ModalTest, the_owner_is_disabled_while_the_loop_runs_which_returns_the_end_value) {
+    whenIdle([this] {
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        EXPECT_FALSE(click(item(IDC_APPLY))) << "the owner takes no input";
+        click(GetDlgItem(modal, IDC_APPLY));
     });
     EXPECT_EQ(runModal(7), 42) << "EndDialog's value";
-    EXPECT_EQ(received(), 7);
-    EXPECT_FALSE(ownerEnabled);
-    EXPECT_TRUE(modalVisible);
-    EXPECT_FALSE(ownerClicked) << "the owner takes no input while the dialog is open";
+    EXPECT_EQ(received, 7);
     EXPECT_TRUE(notifications().empty());
     EXPECT_TRUE(IsWindowEnabled(dialog));
-    EXPECT_FALSE(IsWindow(current())) << "the dialog is destroyed";
+    EXPECT_FALSE(IsWindow(modal)) << "the dialog is destroyed";
 }
 
 TEST_F(ModalTest, ending_during_initialisation_returns_without_waiting) {
@@ -270,12 +216,10 @@ TEST_F(ModalTest, a_quit_message_ends_the_dialog_and_reaches_the_outer_loop) {
 }
 
 TEST_F(ModalTest, an_unknown_template_fails_and_leaves_the_owner_enabled) {
-    EXPECT_EQ(DialogBoxParamA(instance(), MAKEINTRESOURCEA(999), dialog, recordingDialogProc, 0),
-              -1);
+    EXPECT_EQ(DialogBoxParamA(instance(), MAKEINTRESOURCEA(999), dialog, modalProc, 0), -1);
     EXPECT_TRUE(IsWindowEnabled(dialog));
-    EXPECT_EQ(
-        CreateDialogParamA(instance(), MAKEINTRESOURCEA(999), nullptr, recordingDialogProc, 0),
-        nullptr);
+    EXPECT_EQ(CreateDialogParamA(instance(), MAKEINTRESOURCEA(999), nullptr, modalProc, 0),
+              nullptr);
 }
 
 }  // namespace

@@ -14,32 +14,27 @@ class EditTest : public DialogTest {
         name = item(IDC_NAME);
     }
 
-    std::string text(int id = IDC_NAME) {
-        char buffer[256] = {};
-        GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
-        return buffer;
-    }
+    LRESULT limit() { return SendMessageA(name, EM_GETLIMITTEXT, 0, 0); }
 
     HWND name = nullptr;
 };
 
 struct ReadCase {
     const char* name;
+    int id;
     int bufferSize;
     UINT count;
     const char* read;
+    friend void PrintTo(const ReadCase& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const ReadCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 // A buffer of n characters receives at most n - 1 and a terminator.
 const ReadCase kReads[] = {
-    {"a_buffer_of_none_is_left_alone", 0, 0, "untouched"},
-    {"a_buffer_of_one_gets_only_the_terminator", 1, 0, ""},
-    {"a_buffer_one_short_loses_the_last_character", 5, 4, "1234"},
-    {"a_buffer_of_exactly_text_and_terminator_gets_it_all", 6, 5, "12345"},
+    {"a_buffer_of_none_is_left_alone", IDC_NAME, 0, 0, "untouched"},
+    {"a_buffer_of_one_gets_only_the_terminator", IDC_NAME, 1, 0, ""},
+    {"a_buffer_one_short_loses_the_last_character", IDC_NAME, 5, 4, "1234"},
+    {"a_buffer_of_exactly_text_and_terminator_gets_it_all", IDC_NAME, 6, 5, "12345"},
+    {"a_control_that_does_not_exist_gives_an_empty_text", 9999, 8, 0, ""},
 };
 
 class EditRead : public EditTest, public ::testing::WithParamInterface<ReadCase> {};
@@ -48,74 +43,33 @@ TEST_P(EditRead, get_dlg_item_text_truncates_to_the_buffer_and_returns_the_count
     const ReadCase& c = GetParam();
     SetDlgItemTextA(dialog, IDC_NAME, "12345");
     char buffer[64] = "untouched";
-    EXPECT_EQ(GetDlgItemTextA(dialog, IDC_NAME, buffer, c.bufferSize), c.count);
+    EXPECT_EQ(GetDlgItemTextA(dialog, c.id, buffer, c.bufferSize), c.count);
     EXPECT_STREQ(buffer, c.read);
 }
 
-INSTANTIATE_TEST_SUITE_P(buffers, EditRead, ::testing::ValuesIn(kReads),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(buffers, EditRead, ::testing::ValuesIn(kReads), RowName());
 
-TEST_F(EditTest, reading_a_control_that_does_not_exist_gives_an_empty_text) {
-    char buffer[8] = "x";
-    EXPECT_EQ(GetDlgItemTextA(dialog, 9999, buffer, sizeof buffer), 0u);
-    EXPECT_STREQ(buffer, "");
-}
-
-struct LimitCase {
-    const char* name;
-    WPARAM limit;
-    const char* typed;
-    const char* kept;
-    LRESULT reported;
-};
-
-void PrintTo(const LimitCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-const LimitCase kLimits[] = {
-    {"typing_stops_at_the_limit", 4, "123456", "1234", 4},
-    {"typing_up_to_the_limit_is_kept_whole", 4, "1234", "1234", 4},
-    {"a_limit_of_zero_means_the_largest", 0, "123456", "123456", 0x7FFFFFFE},
-};
-
-class EditLimit : public EditTest, public ::testing::WithParamInterface<LimitCase> {};
-
-TEST_P(EditLimit, limit_text_limits_what_the_user_types) {
-    const LimitCase& c = GetParam();
-    SendMessageA(name, EM_LIMITTEXT, c.limit, 0);
-    EXPECT_EQ(SendMessageA(name, EM_GETLIMITTEXT, 0, 0), c.reported);
-    typeText(name, c.typed);
-    EXPECT_EQ(text(), c.kept);
-}
-
-INSTANTIATE_TEST_SUITE_P(limits, EditLimit, ::testing::ValuesIn(kLimits),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST_F(EditTest, the_limit_does_not_cut_text_set_by_the_program) {
-    EXPECT_EQ(SendMessageA(name, EM_GETLIMITTEXT, 0, 0), 30000) << "the platform's starting limit";
-    SendMessageA(name, EM_SETLIMITTEXT, 3, 0);
-    SetDlgItemTextA(dialog, IDC_NAME, "longer than three");
-    EXPECT_EQ(text(), "longer than three");
-    EXPECT_EQ(SendMessageA(name, WM_GETTEXTLENGTH, 0, 0), 17);
-}
-
-TEST_F(EditTest, typing_into_a_full_box_replaces_the_selected_text) {
+TEST_F(EditTest, the_limit_holds_typing_not_the_programs_text_and_zero_means_the_largest) {
+    EXPECT_EQ(limit(), 30000) << "the platform's starting limit";
     SendMessageA(name, EM_LIMITTEXT, 4, 0);
-    typeText(name, "1234");
+    EXPECT_EQ(limit(), 4);
+    typeText(name, "123456");
+    EXPECT_EQ(text(IDC_NAME), "1234");
     SendMessageA(name, EM_SETSEL, 0, -1);
     typeText(name, "56");
-    EXPECT_EQ(text(), "56");
+    EXPECT_EQ(text(IDC_NAME), "56") << "typing into a full box replaces the selected text";
+    SetDlgItemTextA(dialog, IDC_NAME, "longer than four");
+    EXPECT_EQ(text(IDC_NAME), "longer than four");
+    EXPECT_EQ(SendMessageA(name, WM_GETTEXTLENGTH, 0, 0), 16);
+    SendMessageA(name, EM_SETLIMITTEXT, 0, 0);
+    EXPECT_EQ(limit(), 0x7FFFFFFE);
 }
 
 TEST_F(EditTest, typing_and_setting_the_text_each_send_update_then_change) {
     typeText(name, "a");
     SetDlgItemTextA(dialog, IDC_NAME, "set");
-    const std::vector<Notification> expected = {
-        {IDC_NAME, EN_SETFOCUS, name}, {IDC_NAME, EN_UPDATE, name}, {IDC_NAME, EN_CHANGE, name},
-        {IDC_NAME, EN_UPDATE, name},   {IDC_NAME, EN_CHANGE, name},
-    };
-    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(notifications(),
+              sent(IDC_NAME, {EN_SETFOCUS, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
 }
 
 TEST_F(EditTest, a_character_refused_by_the_limit_sends_max_text_then_update_and_change) {
@@ -123,39 +77,31 @@ TEST_F(EditTest, a_character_refused_by_the_limit_sends_max_text_then_update_and
     typeText(name, "a");
     notifications().clear();
     typeText(name, "b");
-    const std::vector<Notification> expected = {
-        {IDC_NAME, EN_MAXTEXT, name}, {IDC_NAME, EN_UPDATE, name}, {IDC_NAME, EN_CHANGE, name}};
-    EXPECT_EQ(notifications(), expected);
-    EXPECT_EQ(text(), "a");
+    EXPECT_EQ(notifications(), sent(IDC_NAME, {EN_MAXTEXT, EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(text(IDC_NAME), "a");
 }
 
 TEST_F(EditTest, a_read_only_box_takes_the_focus_but_no_typing) {
-    const HWND shown = item(IDC_SHOWN);
     SetDlgItemTextA(dialog, IDC_SHOWN, "fixed");
     notifications().clear();
-    EXPECT_TRUE(typeText(shown, "xyz"));
-    EXPECT_EQ(GetFocus(), shown);
+    EXPECT_TRUE(typeText(item(IDC_SHOWN), "xyz"));
+    EXPECT_EQ(GetFocus(), item(IDC_SHOWN));
     EXPECT_EQ(text(IDC_SHOWN), "fixed");
-    const std::vector<Notification> expected = {{IDC_SHOWN, EN_SETFOCUS, shown}};
-    EXPECT_EQ(notifications(), expected);
+    EXPECT_EQ(notifications(), sent(IDC_SHOWN, {EN_SETFOCUS}));
 }
 
 TEST_F(EditTest, a_disabled_box_takes_no_typing_and_no_focus) {
     EnableWindow(name, FALSE);
     EXPECT_FALSE(typeText(name, "x"));
-    EXPECT_EQ(text(), "");
-    EXPECT_NE(GetFocus(), name);
+    EXPECT_EQ(text(IDC_NAME), "");
     EXPECT_EQ(SetFocus(name), nullptr) << "a disabled window cannot take the focus";
+    EXPECT_NE(GetFocus(), name);
 }
 
 TEST_F(EditTest, texts_are_windows_1252_bytes_and_backspace_deletes_before_the_caret) {
-    SetDlgItemTextA(dialog, IDC_NAME,
-                    "\xA3"
-                    "12.50");
-    typeText(name, "\xE9x\b");
-    EXPECT_EQ(text(),
-              "\xA3"
-              "12.50\xE9");
+    SetDlgItemTextA(dialog, IDC_NAME, "\24312.50");
+    typeText(name, "\351x\b");
+    EXPECT_EQ(text(IDC_NAME), "\24312.50\351");
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // What the platform tests share: the notifications a dialog received, a
 // dialog procedure that records them, and the dialogs of test_dialogs.rc.
 
+#include <initializer_list>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "platform/win32.h"
@@ -19,38 +21,42 @@ struct Notification {
 
     bool operator==(const Notification&) const = default;
 };
+using Notifications = std::vector<Notification>;
 
 inline std::ostream& operator<<(std::ostream& out, const Notification& n) {
     return out << "{id " << n.id << ", code " << n.code << "}";
 }
 
 // WM_COMMAND messages received by recordingDialogProc, oldest first.
-inline std::vector<Notification>& notifications() {
-    static std::vector<Notification> received;
+inline Notifications& notifications() {
+    static Notifications received;
     return received;
 }
 
 // Records every WM_COMMAND; OK and Cancel end the dialog with their id.
 inline INT_PTR CALLBACK recordingDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_COMMAND:
-            notifications().push_back(
-                Notification{LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, LOWORD(wParam));
-            }
-            return TRUE;
-        default:
-            return FALSE;
+    if (message == WM_COMMAND) {
+        notifications().push_back(
+            Notification{LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wParam));
+        }
     }
+    return message == WM_INITDIALOG || message == WM_COMMAND;
 }
 
 inline HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
 }
+
+// Names each case of a table after its row.
+struct RowName {
+    template <class Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
 
 // A test with one dialog of test_dialogs.rc open, modeless and shown.
 class DialogTest : public WindowTest {
@@ -74,6 +80,20 @@ class DialogTest : public WindowTest {
     }
 
     HWND item(int id) const { return GetDlgItem(dialog, id); }
+    UINT checked(int id) const { return IsDlgButtonChecked(dialog, id); }
+    std::string text(int id) const {
+        char buffer[256] = {};
+        GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+        return buffer;
+    }
+    // The notifications control id sends with these codes, in order.
+    Notifications sent(int id, std::initializer_list<int> codes) const {
+        Notifications expected;
+        for (int code : codes) {
+            expected.push_back(Notification{id, code, item(id)});
+        }
+        return expected;
+    }
 
     // Presses a key and lets the dialog's message loop handle it.
     void press(UINT key, bool shift = false) {

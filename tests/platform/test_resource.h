@@ -29,9 +29,7 @@
 #define IDC_TICK 2205
 #define IDC_NAME 2206
 #define IDC_SHOWN 2207
-#define IDC_CENTRED 2208
 #define IDC_LIST 2209
-#define IDC_PICTURE 2210
 #define IDC_NUMBER 2211
 #define IDC_CHOICE 2212
 

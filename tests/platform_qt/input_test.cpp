@@ -17,7 +17,6 @@
 namespace quorvel::platform::qt::testing {
 namespace {
 
-using Codes = std::vector<int>;
 using DialogInput = ControlsDialog;
 
 TEST_F(DialogInput, clicks_press_buttons_and_tick_boxes_and_check_radio_buttons) {
@@ -89,6 +88,7 @@ TEST_F(DialogInput, typing_edits_the_box_in_windows_1252) {
 }
 
 TEST_F(DialogInput, tab_enter_escape_arrows_and_space_work_as_in_a_dialog) {
+    // Tab from each kind of widget reaches the dialog manager.
     SetFocus(item(IDOK));
     for (int id : {IDCANCEL, IDC_APPLY, IDC_RED, IDC_GREEN, IDC_BLUE, IDC_TICK, IDC_NAME, IDC_SHOWN,
                    IDC_LIST, IDC_COUNT, IDOK}) {

@@ -8,22 +8,8 @@
 
 namespace quorvel::platform::qt::testing {
 namespace {
-
-QtView* installed = nullptr;
-
-LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        commands().push_back(Command{LOWORD(wParam), HIWORD(wParam)});
-        return 0;
-    }
-    return DefDlgProcA(window, message, wParam, lParam);
-}
-
+QtView* installed = nullptr;  // main()'s
 }  // namespace
-
-void installView(QtView& view) {
-    installed = &view;
-}
 
 QtView& view() {
     return *installed;
@@ -34,8 +20,8 @@ std::vector<Command>& commands() {
     return seen;
 }
 
-std::vector<int> codesFrom(int id) {
-    std::vector<int> codes;
+Codes codesFrom(int id) {
+    Codes codes;
     for (const Command& c : commands()) {
         if (c.id == id) {
             codes.push_back(c.code);
@@ -88,25 +74,13 @@ INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return TRUE;
 }
 
-HWND createApplicationWindow() {
-    static const ATOM registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = applicationProc;
-        windowClass.cbWndExtra = DLGWINDOWEXTRA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QT_TEST));
-        windowClass.hbrBackground = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-        windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_QT_MENU);
-        windowClass.lpszClassName = "Quorvel Qt Test Application";
-        return RegisterClassA(&windowClass);
-    }();
-    const HWND window = registered == 0 ? nullptr
-                                        : CreateDialogParamA(GetModuleHandleA(nullptr),
-                                                             MAKEINTRESOURCEA(IDD_QT_APPLICATION),
-                                                             nullptr, nullptr, 0);
-    ShowWindow(window, SW_SHOWNORMAL);
+HWND showDialog(int templateId) {
+    const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
+                                           nullptr, testDialogProc, 0);
+    ShowWindow(dialog, SW_SHOWNORMAL);
     pump();
-    return window;
+    commands().clear();
+    return dialog;
 }
 
 void saveScreenshot(HWND window, const char* name) {
@@ -114,12 +88,8 @@ void saveScreenshot(HWND window, const char* name) {
 }
 
 void ControlsDialog::SetUp() {
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QT_CONTROLS),
-                                nullptr, testDialogProc, 0);
+    dialog = showDialog(IDD_QT_CONTROLS);
     ASSERT_NE(dialog, nullptr);
-    ShowWindow(dialog, SW_SHOWNORMAL);
-    pump();
-    commands().clear();
 }
 
 void ControlsDialog::TearDown() {
@@ -163,6 +133,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     quorvel::platform::qt::QtView view;
-    quorvel::platform::qt::testing::installView(view);
+    quorvel::platform::qt::testing::installed = &view;
     return RUN_ALL_TESTS();
 }

@@ -20,15 +20,15 @@ struct Command {
     int code = 0;
     bool operator==(const Command&) const = default;
 };
+using Codes = std::vector<int>;
 
 // The view main() made for the whole run.
-void installView(QtView& view);
 QtView& view();
 
 // WM_COMMAND received by the test windows, oldest first; a warning box's
 // answer is recorded as id 0 with the answer as code.
 std::vector<Command>& commands();
-std::vector<int> codesFrom(int id);
+Codes codesFrom(int id);
 
 // Runs the message loop, with dialog keyboard handling, until every piece
 // of input the widgets received has been handled.
@@ -36,10 +36,11 @@ void pump();
 // Runs step the next time a message loop waits for input.
 void whenIdle(std::function<void()> step);
 
-// In the modal box OK and Cancel end the dialog; "Apply" in the controls
-// dialog shows a warning box.
+// Records WM_COMMAND. In the modal box OK and Cancel end the dialog;
+// "Apply" in the controls dialog shows a warning box.
 INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-HWND createApplicationWindow();
+// Creates a dialog of qt_test.rc with testDialogProc, shown, its input handled.
+HWND showDialog(int templateId);
 void saveScreenshot(HWND window, const char* name);
 
 class ControlsDialog : public ::testing::Test {

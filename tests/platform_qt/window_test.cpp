@@ -15,9 +15,22 @@ namespace {
 class ApplicationWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = createApplicationWindow();
+        // The window's class names its menu and icon; the dialog procedure
+        // is reached through DefDlgProcA.
+        static const ATOM registered = [] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = DefDlgProcA;
+            windowClass.cbWndExtra = DLGWINDOWEXTRA;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_QT_TEST));
+            windowClass.hbrBackground = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+            windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_QT_MENU);
+            windowClass.lpszClassName = "Quorvel Qt Test Application";
+            return RegisterClassA(&windowClass);
+        }();
+        ASSERT_NE(registered, 0);
+        window = showDialog(IDD_QT_APPLICATION);
         ASSERT_NE(window, nullptr);
-        commands().clear();
     }
     void TearDown() override {
         DestroyWindow(window);
