@@ -34,7 +34,7 @@ void expectMessageBox(const std::string& text, int answer) {
 std::vector<MessageBoxSeen> messageBoxesSeen() {
     std::vector<MessageBoxSeen> seen;
     for (const platform::MessageBoxRecord& box : current().messageBoxes()) {
-        seen.push_back(MessageBoxSeen{box.owner, box.text, box.caption});
+        seen.push_back(MessageBoxSeen{box.owner, box.text, box.caption, box.ownerWasEnabled});
     }
     return seen;
 }

@@ -54,6 +54,7 @@ struct MessageBoxSeen {
     HWND owner = nullptr;
     std::string text;
     std::string caption;
+    bool ownerWasEnabled = false;  // while the box was up
 };
 std::vector<MessageBoxSeen> messageBoxesSeen();
 

@@ -92,7 +92,8 @@ void focusEdit(HWND edit) {
 void answerMessageBox(HWND box) {
     Driver& d = driver();
     const HWND owner = GetWindow(box, GW_OWNER);
-    MessageBoxSeen seen{owner, windowText(GetDlgItem(box, kMessageBoxTextId)), windowText(box)};
+    MessageBoxSeen seen{owner, windowText(GetDlgItem(box, kMessageBoxTextId)), windowText(box),
+                        owner != nullptr && IsWindowEnabled(owner) != FALSE};
     int answer = IDOK;
     if (d.expectedBoxes.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << seen.text << "\"";
