@@ -160,6 +160,25 @@ class SlipHandler {
     bool mustBe(const Scalar& s, Type type, const char* what) {
         return s.type == type || failHere(std::string("must be ") + what);
     }
+    bool readBoolean(const Scalar& s, bool& target) {
+        if (!mustBe(s, Type::Boolean, "true or false")) {
+            return false;
+        }
+        target = s.boolean;
+        return true;
+    }
+    // A value given either as a text of a list or as a whole number.
+    bool textOrInteger(const Scalar& s, Problem (*readText)(std::string_view, int&),
+                       Problem (*readInteger)(std::int64_t, int&), int& target,
+                       const char* problem) {
+        if (s.type == Type::String) {
+            return check(readText(s.text, target));
+        }
+        if (s.type == Type::Number && s.isInteger) {
+            return check(readInteger(s.integer, target));
+        }
+        return failHere(problem);
+    }
 
     SlipDraft& draft_;
     std::string& betText_;
@@ -300,22 +319,13 @@ bool SlipHandler::slipValue(const Scalar& s) {
             }
             return failHere("must be a text of the \"Bet\" list or a position in it");
         case Field::Stake:
-            if (s.type == Type::String) {
-                return check(readStakeText(s.text, draft_.unitStake));
-            }
-            if (s.type == Type::Number && s.isInteger) {
-                return check(readStakePence(s.integer, draft_.unitStake));
-            }
-            return failHere("must be the stake box's text or whole pence");
+            return textOrInteger(s, readStakeText, readStakePence, draft_.unitStake,
+                                 "must be the stake box's text or whole pence");
         case Field::EachWay:
             return mustBe(s, Type::String, "a string") &&
                    check(readEachWay(s.text, draft_.eachWay));
         case Field::TaxPaid:
-            if (!mustBe(s, Type::Boolean, "true or false")) {
-                return false;
-            }
-            draft_.taxPaid = s.boolean;
-            return true;
+            return readBoolean(s, draft_.taxPaid);
         default:
             return false;
     }
@@ -329,19 +339,10 @@ bool SlipHandler::legValue(const Scalar& s) {
         case Field::Price:
             return mustBe(s, Type::String, "a string") && check(readPrice(s.text, leg.priceIndex));
         case Field::OddsOn:
-            if (!mustBe(s, Type::Boolean, "true or false")) {
-                return false;
-            }
-            leg.oddsOn = s.boolean;
-            return true;
+            return readBoolean(s, leg.oddsOn);
         case Field::Rule4:
-            if (s.type == Type::String) {
-                return check(readRule4Text(s.text, leg.rule4));
-            }
-            if (s.type == Type::Number && s.isInteger) {
-                return check(readRule4Pence(s.integer, leg.rule4));
-            }
-            return failHere("must be a text of the Rule 4 list or pence 0..75");
+            return textOrInteger(s, readRule4Text, readRule4Pence, leg.rule4,
+                                 "must be a text of the Rule 4 list or pence 0..75");
         case Field::Terms:
             return mustBe(s, Type::String, "a string") && check(readTerms(s.text, leg.terms));
         default:
