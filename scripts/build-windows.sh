@@ -7,9 +7,5 @@ cd "$(dirname "$0")/.."
 scripts/deps-windows.sh
 source scripts/windows-env.sh
 configure_windows
-programs=()
-for target in quorvel quorvel-settle; do
-    cmake --build "$build_dir" --target help | grep -q "^$target:" && programs+=("$target")
-done
-cmake --build "$build_dir" -j 2 --target "${programs[@]}"
-for target in "${programs[@]}"; do ls -l "$build_dir/bin/$target.exe"; done
+cmake --build "$build_dir" -j 2 --target quorvel quorvel-settle
+ls -l "$build_dir"/bin/quorvel.exe "$build_dir"/bin/quorvel-settle.exe
