@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a plain build, then one under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Installs missing build
-# packages first.
+# AddressSanitizer and UndefinedBehaviorSanitizer, both with warnings as
+# errors. Installs missing build packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -15,7 +15,8 @@ run_suite() {
 }
 
 echo "== plain build"
-run_suite build -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=ON
+run_suite build -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=ON -DQUORVEL_WERROR=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=OFF
+    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=OFF \
+        -DQUORVEL_WERROR=ON

@@ -44,7 +44,10 @@ int main(int argc, char** argv) {
     // the program's name.
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {
-        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+        if (i > 1) {
+            commandLine += ' ';
+        }
+        commandLine += argv[i];
     }
     return WinMain(GetModuleHandleA(nullptr), nullptr, commandLine.data(), SW_SHOWDEFAULT);
 }

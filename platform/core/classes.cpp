@@ -110,8 +110,10 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
         }
         c.menu = menuName;
     }
-    // Application classes come before the built-in ones of the same name.
-    s.classes.insert(s.classes.begin(), c);
+    // Application classes come before the built-in ones of the same name:
+    // the new class goes to the end and is turned round to the front.
+    s.classes.push_back(std::move(c));
+    std::rotate(s.classes.begin(), s.classes.end() - 1, s.classes.end());
     const auto applicationClasses = std::count_if(s.classes.begin(), s.classes.end(),
                                                   [](const WindowClass& k) { return !k.builtIn; });
     return static_cast<ATOM>(0xC000 + applicationClasses);

@@ -133,7 +133,8 @@ HWND createWindow(const CreateParams& params) {
     const WindowClass* windowClass = findClass(params.className);
     State& s = state();
     const bool child = (params.style & WS_CHILD) != 0;
-    if (windowClass == nullptr || (child && find(params.parent) == nullptr)) {
+    Window* const parent = child ? find(params.parent) : nullptr;
+    if (windowClass == nullptr || (child && parent == nullptr)) {
         return nullptr;
     }
     auto owned = std::make_unique<Window>();
@@ -170,8 +171,8 @@ HWND createWindow(const CreateParams& params) {
     }
     const HWND handle = w.handle;
     s.windows.emplace(key(handle), std::move(owned));
-    if (child) {
-        find(params.parent)->children.push_back(handle);
+    if (parent != nullptr) {
+        parent->children.push_back(handle);
     } else {
         s.topLevels.push_back(handle);
     }
@@ -422,18 +423,20 @@ HWND WINAPI SetFocus(HWND window) {
         }
         // Neither a disabled window nor one inside a disabled window can
         // take the focus.
+        // The last window of the walk is the top-level one.
+        Window* top = w;
         for (Window* a = w; a != nullptr; a = a->isChild() ? find(a->parent) : nullptr) {
             if (!a->enabled()) {
                 return nullptr;
             }
+            top = a;
         }
         if (window == previous) {
             return previous;
         }
-        const HWND top = topLevelOf(window);
-        s.active = top;
-        if (top != window) {
-            find(top)->savedFocus = window;
+        s.active = top->handle;
+        if (top != w) {
+            top->savedFocus = window;
         }
     }
     if (window == previous) {
