@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/flag_slip.h"
 #include "cli/json_lines.h"
 #include "cli/slip_report.h"
@@ -44,6 +45,14 @@ constexpr int kBadCommandLine = 2;
 constexpr const char* kDescription =
     "Settles UK off-course horse-racing bet slips with the same engine and texts as the "
     "Quorvel window.";
+
+constexpr const char* kVersion =
+    "quorvel-settle (Quorvel) " QUORVEL_VERSION
+    "\n"
+    "Copyright (C) 2026 The Quorvel developers\n"
+    "License MIT: <https://opensource.org/licenses/MIT>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.";
 
 constexpr const char* kFooter = R"(
 One slip from options: each LEG is one argument, a result ("Lost", "Won", "Non-Runner",
@@ -161,8 +170,13 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     const WindowsStreams streams;
 #endif
+    // What the user typed, as UTF-8 on Windows too ("rule4=10p per £").
+    const Utf8Arguments arguments(argc, argv);
     CLI::App app(kDescription, "quorvel-settle");
     app.footer(kFooter);
+    app.set_version_flag("--version", kVersion, "Show the program's name and version");
+    // A path such as /data/slips.jsonl is a file, never an option, on Windows too.
+    app.allow_windows_style_options(false);
     Options options;
     app.add_flag("--json", options.json, "Settle JSON Lines from FILEs or standard input");
     app.add_flag("--explain", options.explain, "Show every settled line and its return");
@@ -190,8 +204,8 @@ int main(int argc, char** argv) {
     app.add_option("LEG-or-FILE", options.arguments, "Legs of the slip, or files with --json");
 
     try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+        app.parse(arguments.count(), arguments.values());
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

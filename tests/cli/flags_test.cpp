@@ -101,4 +101,25 @@ TEST(flags_form, help_shows_both_forms_and_without_legs_fails) {
     EXPECT_NE(bare.err.find("--each-way"), std::string::npos);
 }
 
+// What every command-line program answers, and what it takes as a file.
+TEST(command_line, version_names_the_program_and_its_version_as_gnu_tools_do) {
+    for (const std::vector<std::string>& flags : {std::vector<std::string>{"--version"},
+                                                  {"--version", "Won 2/1"},
+                                                  {"--json", "--version"}}) {
+        SCOPED_TRACE(flags.back());
+        const auto run = runSettle(flags);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "quorvel-settle (Quorvel) 1.3\n");
+        EXPECT_NE(run.out.find("Copyright"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(command_line, a_path_starting_with_a_slash_is_a_file_not_an_option) {
+    const auto run = runSettle({"--json", "/no/such/folder/slips.jsonl"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("quorvel-settle: cannot open /no/such/folder/slips.jsonl", 0), 0u)
+        << run.err;
+}
+
 }  // namespace

@@ -48,26 +48,37 @@ std::filesystem::path settleProgram() {
     return std::filesystem::path(std::wstring(self, length)).parent_path() / QUORVEL_SETTLE;
 }
 
+// The command line as a Windows user's shell passes it: in UTF-16, so that "£" reaches the
+// program whatever the ANSI code page.
+std::wstring wide(const std::string& utf8) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
+    return out;
+}
+
 // Runs the program with the three files as its standard streams; its exit status, or -1.
-int runWithFiles(std::string command, const std::filesystem::path& in,
+int runWithFiles(const std::string& command, const std::filesystem::path& in,
                  const std::filesystem::path& out, const std::filesystem::path& err) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const auto open = [&](const std::filesystem::path& path, DWORD access, DWORD disposition) {
         return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     };
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = open(in, GENERIC_READ, OPEN_EXISTING);
     startup.hStdOutput = open(out, GENERIC_WRITE, CREATE_ALWAYS);
     startup.hStdError = open(err, GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION process{};
+    std::wstring wideCommand = wide(command);
     int status = -1;
     if (startup.hStdInput != INVALID_HANDLE_VALUE && startup.hStdOutput != INVALID_HANDLE_VALUE &&
         startup.hStdError != INVALID_HANDLE_VALUE &&
-        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &startup, &process)) {
+        CreateProcessW(nullptr, wideCommand.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                       nullptr, nullptr, &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         if (GetExitCodeProcess(process.hProcess, &code)) {
