@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Draws the program icon (a gold horseshoe on racecourse green) at 32 x 32 and
-# 16 x 16 in the 16 colours of the standard VGA palette and writes quorvel.ico.
-# Needs ImageMagick's convert. Run it from anywhere; it writes beside itself.
+# 16 x 16 in the 16 colours of the standard VGA palette and writes quorvel.ico,
+# then renders the scalable quorvel.svg (the same picture) at the larger sizes a
+# Linux desktop asks for: quorvel-24.png ... quorvel-256.png.
+# Needs ImageMagick's convert and librsvg's rsvg-convert (Debian: imagemagick,
+# librsvg2-bin). Run it from anywhere; it writes beside itself.
 set -euo pipefail
 cd "$(dirname "$0")"
 work=$(mktemp -d)
@@ -42,3 +45,8 @@ convert "$work/icon32.bmp" "$work/icon16.bmp" -colors 16 quorvel.ico
 convert "$work/icon32.bmp" -strip quorvel-32.png
 convert "$work/icon16.bmp" -strip quorvel-16.png
 identify quorvel.ico
+
+# 24 px and up: smooth renderings of the scalable picture.
+for size in 24 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" quorvel.svg | convert - -strip "quorvel-$size.png"
+done

@@ -35,7 +35,8 @@ void exitAfterFirstPaint(quorvel::platform::qt::QtView& view) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    // The menu entry's name, by which desktops find the window's icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     quorvel::platform::qt::QtView view;
     if (qEnvironmentVariableIntValue("QUORVEL_EXIT_AFTER_FIRST_PAINT") != 0) {
         exitAfterFirstPaint(view);
