@@ -48,3 +48,39 @@ function(quorvel_header_only_package package target folder)
 endfunction()
 quorvel_header_only_package(CLI11 CLI11::CLI11 CLI)
 quorvel_header_only_package(nlohmann_json nlohmann_json::nlohmann_json nlohmann)
+
+# Version information and a manifest for each program (resources/windows/),
+# kept out of resources/quorvel.rc, which the Linux build reads too.
+set(QUORVEL_WINDOWS_RESOURCES ${PROJECT_SOURCE_DIR}/resources/windows)
+configure_file(${QUORVEL_WINDOWS_RESOURCES}/version.h.in
+               ${CMAKE_BINARY_DIR}/windows-resources/version.h @ONLY)
+function(quorvel_windows_resources target script)
+    target_sources(${target} PRIVATE ${QUORVEL_WINDOWS_RESOURCES}/${script})
+    target_include_directories(${target} PRIVATE ${QUORVEL_WINDOWS_RESOURCES}
+                                                 ${CMAKE_BINARY_DIR}/windows-resources)
+endfunction()
+
+# Called once every target exists: the two programs, and every test program
+# (which then opens its windows with quorvel.exe's manifest).
+function(quorvel_windows_program_resources)
+    quorvel_windows_resources(quorvel quorvel.rc)
+    if(TARGET quorvel-settle)
+        quorvel_windows_resources(quorvel-settle quorvel-settle.rc)
+    endif()
+    if(NOT QUORVEL_TESTS)
+        return()
+    endif()
+    set(folders ${PROJECT_SOURCE_DIR}/tests)
+    while(folders)
+        list(POP_FRONT folders folder)
+        get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            get_target_property(type ${target} TYPE)
+            if(type STREQUAL "EXECUTABLE")
+                quorvel_windows_resources(${target} test-manifest.rc)
+            endif()
+        endforeach()
+        get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+        list(APPEND folders ${subfolders})
+    endwhile()
+endfunction()
