@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Settles a slip in quorvel.exe under Wine by keyboard, as a user would, and
-# saves the window as docs/main-window-windows.png. The slip is the README's:
+# saves the window as build-windows/main-window-windows.png; copy it into docs/
+# to change the README's picture. The slip is the README's:
 # a 50p each-way Lucky 15 with tax paid, two winners (2/1, 6/4 at 1/4 odds)
 # and a placed 5/1 ("Total stake" £16.35, "Returns" £17.80).
 set -euo pipefail
@@ -13,9 +14,8 @@ if [ "${1:-}" != --on-display ]; then
 fi
 
 source scripts/windows-env.sh
-"$wine" wineboot --init 2>&1 | { grep -v 'syswow64' || true; }
-"$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
+prepare_wine_prefix
+picture="$build_dir/main-window-windows.png"
 "$wine" "$build_dir/bin/quorvel.exe" &
 program=$!
 for _ in $(seq 60); do
@@ -43,8 +43,8 @@ keys Tab p                             # Result 3: Place
 keys Tab; down 22                      # Price 3: 5/1
 keys Return                            # Settle, the default button
 sleep 1
-import -window root png:- | convert - -trim +repage -strip docs/main-window-windows.png
+import -window root png:- | convert - -trim +repage -strip "$picture"
 
 kill "$program"
 "$wineserver" -k
-echo "docs/main-window-windows.png"
+echo "$picture"

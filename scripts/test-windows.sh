@@ -11,14 +11,10 @@ if [ "${1:-}" != --on-display ]; then
 fi
 
 source scripts/windows-env.sh
-configure_windows
-# A fresh prefix is made once, before parallel test runs could race to make it.
-# (A 64-bit-only Wine cannot start the 32-bit half of its set-up; that is expected.)
-"$wine" wineboot --init 2>&1 | { grep -v 'syswow64' || true; }
-# Windows open inside one virtual desktop: no window manager to wait for.
-"$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
-"$wineserver" -w
+# Our own test build: warnings are errors.
+configure_windows -DQUORVEL_WERROR=ON
+# The prefix is made once, before parallel test runs could race to make it.
+prepare_wine_prefix
 # One Wine session for the whole run: a program that only waits keeps Wine's
 # own background processes (the desktop, services) up between the tests,
 # instead of each test starting them again.
