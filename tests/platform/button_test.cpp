@@ -68,10 +68,17 @@ const DisabledCase kDisabled[] = {
 
 class DisabledButton : public DialogTest, public ::testing::WithParamInterface<DisabledCase> {};
 
-TEST_P(DisabledButton, takes_no_click) {
+TEST_P(DisabledButton, takes_no_click_from_the_user) {
     const DisabledCase& c = GetParam();
     EnableWindow(c.dialogDisabled ? dialog : item(c.id), FALSE);
     EXPECT_FALSE(click(item(c.id)));
+    EXPECT_EQ(checked(c.id), BST_UNCHECKED);
+    EXPECT_TRUE(notifications().empty());
+}
+
+TEST_P(DisabledButton, takes_no_bm_click) {
+    const DisabledCase& c = GetParam();
+    EnableWindow(c.dialogDisabled ? dialog : item(c.id), FALSE);
     SendMessageA(item(c.id), BM_CLICK, 0, 0);
     EXPECT_EQ(checked(c.id), BST_UNCHECKED);
     EXPECT_TRUE(notifications().empty());

@@ -205,10 +205,15 @@ TEST_F(ModalTest, ending_during_initialisation_returns_without_waiting) {
     EXPECT_TRUE(IsWindowEnabled(dialog));
 }
 
-TEST_F(ModalTest, a_quit_message_ends_the_dialog_and_reaches_the_outer_loop) {
+TEST_F(ModalTest, a_quit_message_ends_the_dialog_and_enables_its_owner) {
     whenIdle([] { PostQuitMessage(3); });
     runModal();
     EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(ModalTest, a_quit_message_ends_the_dialog_and_reaches_the_outer_loop) {
+    whenIdle([] { PostQuitMessage(3); });
+    runModal();
     MSG message{};
     ASSERT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
