@@ -6,6 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps-windows.sh
 source scripts/windows-env.sh
-configure_windows -DQUORVEL_WERROR=OFF
+configure_windows
 cmake --build "$build_dir" -j 2 --target quorvel quorvel-settle
 ls -l "$build_dir"/bin/quorvel.exe "$build_dir"/bin/quorvel-settle.exe
