@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "engine/round_pence.h"
@@ -21,7 +22,7 @@ TEST(round_pence, halves_go_up_large_amounts_pass_and_negatives_give_nothing) {
                  {"the last half below the bound", 4294967294.5, 4294967295.0},
                  {"just above the bound stays as it is", 4294967295.4, 4294967295.4},
                  {"a negative amount is nothing", -0.4, 0.0},
-                 {"not a number is nothing", NAN, 0.0}};
+                 {"not a number is nothing", std::numeric_limits<double>::quiet_NaN(), 0.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(roundPence(c.amount), c.expected);
