@@ -1,0 +1,38 @@
+#pragma once
+
+// The lines of a bet worked out together. A bet's multiples share their
+// leading legs (1-2-3 and 1-2-4 both start as double 1-2), so each set of legs
+// is worked out once, as its leading set's carry taken through its last leg:
+// one leg step per set instead of one per leg of every line, and the steps of
+// different sets are independent of each other. Every step is the leg
+// operation's own arithmetic in its own order, so each line's return is the
+// same to the last bit as the line settled on its own.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "engine/bet_slip.h"
+#include "engine/catalogue.h"
+
+namespace quorvel {
+
+// A line's return before it is made whole, by leg set: bit k - 1 for leg k.
+using SetReturns = std::array<double, 64>;
+
+// Whether the lines over `legs` can be worked out by set: every leg ran (a
+// non-runner changes which legs a multiple has), prices, Rule 4 and the stake
+// are within the ranges a slip can carry, so that no carry goes below 0 or
+// beyond the range of a double. Other slips are settled line by line.
+bool canWorkOutBySet(std::span<const Leg> legs, double stake);
+
+// The return of every set in `sets` (a BetType's workedSets) in the Win, E/D or
+// W/W P/P mode, each staked with `stake`.
+void workOutSets(EachWayMode mode, std::span<const Leg> legs, std::uint64_t sets, double stake,
+                 SetReturns& returns);
+
+// The return of one line of the bet whose sets were worked out.
+double lineReturnFromSets(EachWayMode mode, const BetLine& line, const SetReturns& returns,
+                          double stake);
+
+}  // namespace quorvel
