@@ -124,19 +124,4 @@ void workOutSets(EachWayMode mode, std::span<const Leg> legs, std::uint64_t sets
     }
 }
 
-double lineReturnFromSets(EachWayMode mode, const BetLine& line, const SetReturns& returns,
-                          double stake) {
-    if (line.kind != LineKind::StakesAbout) {
-        return returns[line.legSet];
-    }
-    // winStakesAbout and edStakesAbout on the two singles' returns.
-    const double first = returns[1u << (line.legs[0] - 1u)];
-    const double second = returns[1u << (line.legs[1] - 1u)];
-    const double followOnStake = mode == EachWayMode::Win ? stake : 2.0 * stake;
-    if (mode == EachWayMode::Win ? !(first > stake) : followOnStake >= first) {
-        return first;
-    }
-    return second + (first - followOnStake);
-}
-
 }  // namespace quorvel

@@ -70,17 +70,26 @@ double lineReturn(Mode mode, const AppState& app, const BetLine& line, const Leg
     return wwppMultiple(app, multiple, stake);
 }
 
-// Makes a line's return whole and tells the observer. `rows[i]` is the row
-// that leg i + 1 was entered on.
+// Tells the observer of a line's rounded return. `rows[i]` is the row that leg
+// i + 1 was entered on.
+void reportLine(const BetLine& line, double rounded, const std::array<int, kMaxSelections>& rows,
+                const SettlementObserver& observer) {
+    if (observer.onLine == nullptr) {
+        return;
+    }
+    LineReport report{&line, {}, rounded};
+    for (std::size_t k = 0; k < line.legCount; ++k) {
+        report.rows[k] = rows[line.legs[k] - 1u];
+    }
+    observer.onLine(observer.context, report);
+}
+
+// Makes a line's return whole and tells the observer, if there is one.
 double addLine(const BetLine& line, double lineReturn, const std::array<int, kMaxSelections>& rows,
                const SettlementObserver* observer) {
     const double rounded = roundPence(lineReturn);
-    if (observer != nullptr && observer->onLine != nullptr) {
-        LineReport report{&line, {}, rounded};
-        for (std::size_t k = 0; k < line.legCount; ++k) {
-            report.rows[k] = rows[line.legs[k] - 1u];
-        }
-        observer->onLine(observer->context, report);
+    if (observer != nullptr) {
+        reportLine(line, rounded, rows, *observer);
     }
     return rounded;
 }
