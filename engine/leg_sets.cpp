@@ -11,18 +11,16 @@ namespace {
 constexpr double kMaxPrice = 1e6;
 constexpr double kMaxStake = 1e12;
 
-// One part of a leg, win or place: the factor its winnings are paid at and
-// whether it pays at all (all bits set) or returns nothing (0).
-struct PartTerms {
-    double factor;
-    std::uint64_t pays;
-};
+// A leg's win part and place part side by side, in the two lanes of one
+// register: each lane is the plain double operation on its own part.
+using PartPair = double __attribute__((vector_size(16)));
+using PartMask = std::uint64_t __attribute__((vector_size(16)));
 
 // A leg's two parts, read once per slip so that a step needs no branch.
 struct LegTerms {
-    PartTerms win;
-    PartTerms place;
-    double rule4Share;  // 100 - rule4, as winReturn and placeReturn take it
+    PartPair factor;      // winnings per unit staked: the price, the place price's fraction
+    PartMask pays;        // all bits set for a part that pays, 0 for one that returns nothing
+    PartPair rule4Share;  // 100 - rule4 in both lanes, as winReturn and placeReturn take it
 };
 
 constexpr std::uint64_t paysIf(bool pays) {
@@ -46,47 +44,61 @@ LegTerms termsOf(const Leg& leg) {
         default:
             placePays = false;
     }
-    return {{leg.price, paysIf(isWinner(leg.result))},
-            {placeFactor, paysIf(placePays)},
-            100.0 - static_cast<double>(leg.rule4)};
+    const double share = 100.0 - static_cast<double>(leg.rule4);
+    return {PartPair{leg.price, placeFactor},
+            PartMask{paysIf(isWinner(leg.result)), paysIf(placePays)}, PartPair{share, share}};
 }
 
-// winReturn or placeReturn of a leg that ran: ((factor × stake) × share) × 0.01
-// + stake when the part pays, else 0. A stake of 0 gives 0 either way, as
-// those operations give it, since the factor and share are finite.
-double partReturn(const PartTerms& part, double rule4Share, double stake) {
-    const double paid = ((part.factor * stake) * rule4Share) * 0.01 + stake;
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(paid) & part.pays);
+// winReturn and placeReturn of a leg that ran, on the win and place stakes:
+// ((factor × stake) × share) × 0.01 + stake for a part that pays, else 0. A
+// stake of 0 gives 0 either way, as those operations give it, since the factor
+// and share are finite.
+PartPair partReturns(const LegTerms& leg, PartPair stakes) {
+    const PartPair paid = ((leg.factor * stakes) * leg.rule4Share) * 0.01 + stakes;
+    return std::bit_cast<PartPair>(std::bit_cast<PartMask>(paid) & leg.pays);
 }
 
-// Sets are worked out in increasing order, so a set's leading set (the set
-// without its last leg, a smaller number) is always ready; set 0 is the stake.
+// How each set of legs is reached: from its leading set (the set without its
+// last leg) through its last leg, numbered from 0 here.
+struct SetStep {
+    std::uint8_t leading;
+    std::uint8_t lastLeg;
+};
+
+constexpr auto kSetSteps = [] {
+    std::array<SetStep, 64> steps{};
+    for (unsigned set = 1; set < steps.size(); ++set) {
+        const unsigned lastLeg = std::bit_width(set) - 1;
+        steps[set] = {static_cast<std::uint8_t>(set & ~(1u << lastLeg)),
+                      static_cast<std::uint8_t>(lastLeg)};
+    }
+    return steps;
+}();
+
+// Sets are worked out in increasing order, so a set's leading set, a smaller
+// number, is always ready; set 0 is the stake.
 template <EachWayMode mode>
 void workOut(const std::array<LegTerms, kMaxSelections>& terms, std::uint64_t sets, double stake,
              SetReturns& returns) {
-    // Win: the win carry. E/D: half the each-way return, staked on both parts
-    // of the next leg. W/W P/P: the win carry and the place carry.
-    std::array<double, 64> carry;
-    std::array<double, 64> placeCarry;
-    carry[0] = stake;
-    placeCarry[0] = stake;
+    // The stakes each set hands on to the next leg. Win: the win carry (the
+    // place lane is worked out and not used). E/D: half the each-way return on
+    // both parts. W/W P/P: the win carry and the place carry.
+    std::array<PartPair, 64> carries;
+    carries[0] = PartPair{stake, stake};
     for (sets &= ~std::uint64_t{1}; sets != 0; sets &= sets - 1) {
         const auto set = static_cast<unsigned>(std::countr_zero(sets));
-        const unsigned lastLeg = std::bit_width(set) - 1;
-        const unsigned leading = set & ~(1u << lastLeg);
-        const LegTerms& leg = terms[lastLeg];
+        const SetStep step = kSetSteps[set];
+        const PartPair parts = partReturns(terms[step.lastLeg], carries[step.leading]);
         if constexpr (mode == EachWayMode::Win) {
-            carry[set] = partReturn(leg.win, leg.rule4Share, carry[leading]);
-            returns[set] = carry[set];
+            carries[set] = PartPair{parts[0], parts[0]};
+            returns[set] = parts[0];
         } else if constexpr (mode == EachWayMode::Ed) {
-            const double w = partReturn(leg.win, leg.rule4Share, carry[leading]);
-            const double eachWay = partReturn(leg.place, leg.rule4Share, carry[leading]) + w;
-            carry[set] = eachWay * 0.5;
+            const double eachWay = parts[1] + parts[0];
+            carries[set] = PartPair{eachWay, eachWay} * 0.5;
             returns[set] = eachWay;
         } else {
-            carry[set] = partReturn(leg.win, leg.rule4Share, carry[leading]);
-            placeCarry[set] = partReturn(leg.place, leg.rule4Share, placeCarry[leading]);
-            returns[set] = placeCarry[set] + carry[set];
+            carries[set] = parts;
+            returns[set] = parts[1] + parts[0];
         }
     }
 }

@@ -85,8 +85,9 @@ void reportLine(const BetLine& line, double rounded, const std::array<int, kMaxS
 }
 
 // Makes a line's return whole and tells the observer, if there is one.
-double addLine(const BetLine& line, double lineReturn, const std::array<int, kMaxSelections>& rows,
-               const SettlementObserver* observer) {
+inline double addLine(const BetLine& line, double lineReturn,
+                      const std::array<int, kMaxSelections>& rows,
+                      const SettlementObserver* observer) {
     const double rounded = roundPence(lineReturn);
     if (observer != nullptr) {
         reportLine(line, rounded, rows, *observer);
