@@ -32,10 +32,16 @@ double minimum(const std::vector<double>& values) {
     return *std::min_element(values.begin(), values.end());
 }
 
-void settle(benchmark::State& state, int selectionCount, int betIndex, EachWayMode mode) {
+// With `nonRunner` set, leg 3 is a non-runner and every multiple holding it
+// is settled on its other legs.
+void settle(benchmark::State& state, int selectionCount, int betIndex, EachWayMode mode,
+            bool nonRunner = false) {
     quorvel::AppState app{};
     quorvel::setStartPreferences(app);
-    const BetSlip slip = allWinners(selectionCount, betIndex, mode);
+    BetSlip slip = allWinners(selectionCount, betIndex, mode);
+    if (nonRunner) {
+        slip.legs[2].result = quorvel::NonRunner;
+    }
     for (auto _ : state) {
         quorvel::SettlementDisplay display = quorvel::settleAmounts(app, slip);
         benchmark::DoNotOptimize(display);
@@ -86,6 +92,8 @@ BENCHMARK_CAPTURE(settle, heinz_win, 6, 7, EachWayMode::Win)->ComputeStatistics(
 BENCHMARK_CAPTURE(settle, heinz_ed, 6, 7, EachWayMode::Ed)->ComputeStatistics("min", minimum);
 BENCHMARK_CAPTURE(settle, heinz_wwpp, 6, 7, EachWayMode::Wwpp)->ComputeStatistics("min", minimum);
 BENCHMARK_CAPTURE(settle, flag_ed, 4, 9, EachWayMode::Ed)->ComputeStatistics("min", minimum);
+BENCHMARK_CAPTURE(settle, lucky63_ed_non_runner, 6, 6, EachWayMode::Ed, true)
+    ->ComputeStatistics("min", minimum);
 BENCHMARK(mixedSlips)->ComputeStatistics("min", minimum);
 
 BENCHMARK_MAIN();

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "engine/leg_operations.h"
+
 namespace quorvel {
 
 namespace {
@@ -79,7 +81,7 @@ constexpr auto kSetSteps = [] {
 // number, is always ready; set 0 is the stake.
 template <EachWayMode mode>
 void workOut(const std::array<LegTerms, kMaxSelections>& terms, std::uint64_t sets, double stake,
-             SetReturns& returns) {
+             std::array<double, 64>& returns) {
     // The stakes each set hands on to the next leg. Win: the win carry (the
     // place lane is worked out and not used). E/D: half the each-way return on
     // both parts. W/W P/P: the win carry and the place carry.
@@ -110,8 +112,7 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
         return false;
     }
     for (const Leg& leg : legs) {
-        const bool ordinary = leg.result != NonRunner && leg.price >= 0.0 &&
-                              leg.price <= kMaxPrice && leg.placePrice >= 0.0 &&
+        const bool ordinary = leg.price >= 0.0 && leg.price <= kMaxPrice && leg.placePrice >= 0.0 &&
                               leg.placePrice <= kMaxPrice && leg.rule4 >= 0 && leg.rule4 <= 100;
         if (!ordinary) {
             return false;
@@ -120,19 +121,51 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
     return true;
 }
 
-void workOutSets(EachWayMode mode, std::span<const Leg> legs, std::uint64_t sets, double stake,
-                 SetReturns& returns) {
+void workOutSets(const AppState& app, EachWayMode mode, std::span<const Leg> legs,
+                 std::uint64_t sets, double stake, SetReturns& returns) {
     std::array<LegTerms, kMaxSelections> terms{};
+    returns.ran = 0;
     for (std::size_t k = 0; k < legs.size() && k < terms.size(); ++k) {
         terms[k] = termsOf(legs[k]);
+        returns.ran |= legs[k].result != NonRunner ? 1u << k : 0u;
+    }
+    const bool allRan = returns.ran + 1 == 1u << legs.size();
+
+    // The sets of legs that ran which the lines come down to, with their leading sets.
+    std::uint64_t runnerSets = sets;
+    if (!allRan) {
+        runnerSets = 0;
+        for (std::uint64_t rest = sets; rest != 0; rest &= rest - 1) {
+            auto set = static_cast<unsigned>(std::countr_zero(rest)) & returns.ran;
+            for (; set != 0 && ((runnerSets >> set) & 1) == 0; set = kSetSteps[set].leading) {
+                runnerSets |= std::uint64_t{1} << set;
+            }
+        }
     }
     switch (mode) {
         case EachWayMode::Win:
-            return workOut<EachWayMode::Win>(terms, sets, stake, returns);
+            workOut<EachWayMode::Win>(terms, runnerSets, stake, returns.bySet);
+            break;
         case EachWayMode::Ed:
-            return workOut<EachWayMode::Ed>(terms, sets, stake, returns);
+            workOut<EachWayMode::Ed>(terms, runnerSets, stake, returns.bySet);
+            break;
         case EachWayMode::Wwpp:
-            return workOut<EachWayMode::Wwpp>(terms, sets, stake, returns);
+            workOut<EachWayMode::Wwpp>(terms, runnerSets, stake, returns.bySet);
+            break;
+    }
+    if (allRan) {
+        return;
+    }
+    for (std::uint64_t rest = sets & ~std::uint64_t{1}; rest != 0; rest &= rest - 1) {
+        const auto set = static_cast<unsigned>(std::countr_zero(rest));
+        const unsigned runners = set & returns.ran;
+        if (runners == set) {
+            continue;
+        }
+        const Leg& lastLeg = legs[kSetSteps[set].lastLeg];
+        returns.bySet[set] = runners != 0               ? returns.bySet[runners]
+                             : mode == EachWayMode::Win ? winReturn(app, lastLeg, stake)
+                                                        : eachWayReturn(app, lastLeg, stake);
     }
 }
 

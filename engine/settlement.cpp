@@ -132,7 +132,7 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
     const std::span<const Leg> slipLegs(legs.data(), static_cast<std::size_t>(selectionCount));
     if (working == Working::BySet && canWorkOutBySet(slipLegs, stake)) {
         SetReturns returns;
-        workOutSets(mode, slipLegs, type->workedSets, stake, returns);
+        workOutSets(app, mode, slipLegs, type->workedSets, stake, returns);
         for (const BetLine& line : type->lines) {
             total = addLine(line, lineReturnFromSets(mode, line, returns, stake), rows, observer) +
                     total;

@@ -41,13 +41,16 @@ struct RandomSlips {
         return app;
     }
 
-    // Mostly winners and placed legs, so that multiples pay; a non-runner now and then.
+    // Mostly winners and placed legs, so that multiples pay; in a third of the
+    // slips non-runners, from one leg in six to every other leg.
     Legs payingLegs() {
         Legs legs = this->legs();
+        const int nonRunnerIn = pick(0, 2) == 0 ? pick(2, 6) : 0;
         for (Leg& l : legs) {
-            const int results[] = {WonFifth, WonQuarter, WonWinOnly, PlacedFifth, PlacedQuarter,
-                                   Lost,     WonFifth,   WonQuarter, PlacedFifth, NonRunner};
-            l.result = results[pick(0, pick(0, 3) == 0 ? 9 : 8)];
+            const int results[] = {WonFifth,      WonQuarter, WonWinOnly, PlacedFifth,
+                                   PlacedQuarter, Lost,       WonFifth,   WonQuarter};
+            l.result =
+                nonRunnerIn != 0 && pick(1, nonRunnerIn) == 1 ? NonRunner : results[pick(0, 7)];
         }
         return legs;
     }
