@@ -100,6 +100,17 @@ constexpr int lineCount(const Shape& shape) {
     return count;
 }
 
+constexpr bool noBetHasMoreThan(std::size_t lines) {
+    for (const Shape& shape : kShapes) {
+        if (static_cast<std::size_t>(lineCount(shape)) > lines) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(noBetHasMoreThan(kMaxLinesPerBet));
+
 constexpr int totalLineCount() {
     int total = 0;
     for (const Shape& shape : kShapes) {

@@ -5,6 +5,7 @@
 // all three settlement modes.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -22,6 +23,9 @@ struct BetLine {
     std::array<std::uint8_t, 6> legs;  // leg numbers 1..6 (row order)
     std::uint8_t legSet;               // the same legs as a set: bit k - 1 for leg k
 };
+
+// The most lines a bet has: Lucky 63.
+inline constexpr std::size_t kMaxLinesPerBet = 63;
 
 struct BetType {
     const char* text;  // the "Bet" list entry

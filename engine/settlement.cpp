@@ -133,9 +133,18 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
     if (working == Working::BySet && canWorkOutBySet(slipLegs, stake)) {
         SetReturns returns;
         workOutSets(app, mode, slipLegs, type->workedSets, stake, returns);
-        for (const BetLine& line : type->lines) {
-            total = addLine(line, lineReturnFromSets(mode, line, returns, stake), rows, observer) +
-                    total;
+        // In three passes, so that the additions, the one chain of a
+        // settlement in which each step waits on the last, run on their own.
+        const std::span<const BetLine> lines = type->lines;
+        std::array<double, kMaxLinesPerBet> rounded;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            rounded[i] = roundPence(lineReturnFromSets(mode, lines[i], returns, stake));
+        }
+        for (std::size_t i = 0; observer != nullptr && i < lines.size(); ++i) {
+            reportLine(lines[i], rounded[i], rows, *observer);
+        }
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            total = rounded[i] + total;
         }
     } else {
         for (const BetLine& line : type->lines) {
