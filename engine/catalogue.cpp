@@ -202,7 +202,8 @@ constexpr auto buildBetTypes() {
     for (int i = 0; i < kShapeCount; ++i) {
         const auto count = static_cast<std::size_t>(lineCount(kShapes[i]));
         const std::span<const BetLine> lines(kLines.data() + offset, count);
-        types[static_cast<std::size_t>(i)] = BetType{kShapes[i].text, lines, workedSets(lines)};
+        types[static_cast<std::size_t>(i)] =
+            BetType{kShapes[i].text, lines, workedSets(lines), kShapes[i].stakesAbout};
         offset += count;
     }
     return types;

@@ -34,6 +34,7 @@ struct BetType {
     // each single and multiple with its leading sets (1-2-4 leads with 1-2 and 1),
     // and the two singles of each stakes-about half.
     std::uint64_t workedSets;
+    bool stakesAbout;  // the bet has stakes-about halves ("Round-Robin", "Flag")
 };
 
 // The entries for `selectionCount` selections in list order; empty outside 1..6.

@@ -32,15 +32,6 @@ LuckyTerms luckyTerms(const AppState& app, int selections) {
     }
 }
 
-bool hasStakesAbout(const BetType& type) {
-    for (const BetLine& line : type.lines) {
-        if (line.kind == LineKind::StakesAbout) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The return of one line before it is made whole.
 double lineReturn(Mode mode, const AppState& app, const BetLine& line, const Legs& legs,
                   double stake) {
@@ -101,7 +92,7 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
     double total = 0.0;
     const BetType* type = findBetType(selectionCount, betIndex);
     // Stakes-about bets have no win-to-win, place-to-place lines.
-    if (type == nullptr || (mode == Mode::Wwpp && hasStakesAbout(*type))) {
+    if (type == nullptr || (mode == Mode::Wwpp && type->stakesAbout)) {
         return total;
     }
     const int betsPerLine = mode == Mode::Win ? 1 : 2;

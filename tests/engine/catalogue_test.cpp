@@ -86,7 +86,7 @@ TEST(catalogue, every_entry_holds_its_whole_groups_in_canonical_order) {
     }
 }
 
-TEST(catalogue, worked_sets_hold_each_line_and_its_leading_legs_and_nothing_else) {
+TEST(catalogue, worked_sets_and_the_stakes_about_mark_follow_from_the_lines) {
     for (int n = 1; n <= 6; ++n) {
         for (const BetType& type : betTypes(n)) {
             SCOPED_TRACE(type.text);
@@ -102,6 +102,7 @@ TEST(catalogue, worked_sets_hold_each_line_and_its_leading_legs_and_nothing_else
                 EXPECT_EQ(l.legSet, set);
             }
             EXPECT_EQ(type.workedSets, expected);
+            EXPECT_EQ(type.stakesAbout, groupsOf(type).back() == '+');
         }
     }
 }
