@@ -1,5 +1,7 @@
 #include "engine/catalogue.h"
 
+#include <bit>
+
 #include "engine/bet_slip.h"
 
 namespace quorvel {
@@ -98,6 +100,17 @@ constexpr int lineCount(const Shape& shape) {
     return count;
 }
 
+constexpr bool noBetHasMoreThan(std::size_t lines) {
+    for (const Shape& shape : kShapes) {
+        if (static_cast<std::size_t>(lineCount(shape)) > lines) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(noBetHasMoreThan(kMaxLinesPerBet));
+
 constexpr int totalLineCount() {
     int total = 0;
     for (const Shape& shape : kShapes) {
@@ -107,11 +120,28 @@ constexpr int totalLineCount() {
 }
 
 constexpr BetLine makeLine(LineKind kind, int legCount, const int* legNumbers) {
-    BetLine line{kind, static_cast<std::uint8_t>(legCount), {}};
+    BetLine line{kind, static_cast<std::uint8_t>(legCount), {}, 0};
     for (int i = 0; i < legCount; ++i) {
         line.legs[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(legNumbers[i]);
+        line.legSet = static_cast<std::uint8_t>(line.legSet | 1u << (legNumbers[i] - 1));
     }
     return line;
+}
+
+// The leg sets that `lines` are worked out from (see BetType::workedSets).
+constexpr std::uint64_t workedSets(std::span<const BetLine> lines) {
+    std::uint64_t sets = 0;
+    for (const BetLine& line : lines) {
+        if (line.kind == LineKind::StakesAbout) {
+            sets |= std::uint64_t{1} << (1u << (line.legs[0] - 1u));
+            sets |= std::uint64_t{1} << (1u << (line.legs[1] - 1u));
+            continue;
+        }
+        for (unsigned set = line.legSet; set != 0; set &= ~std::bit_floor(set)) {
+            sets |= std::uint64_t{1} << set;
+        }
+    }
+    return sets;
 }
 
 // Appends the lines of one entry in canonical order: each size's leg sets in
@@ -171,8 +201,9 @@ constexpr auto buildBetTypes() {
     std::size_t offset = 0;
     for (int i = 0; i < kShapeCount; ++i) {
         const auto count = static_cast<std::size_t>(lineCount(kShapes[i]));
+        const std::span<const BetLine> lines(kLines.data() + offset, count);
         types[static_cast<std::size_t>(i)] =
-            BetType{kShapes[i].text, std::span<const BetLine>(kLines.data() + offset, count)};
+            BetType{kShapes[i].text, lines, workedSets(lines), kShapes[i].stakesAbout};
         offset += count;
     }
     return types;

@@ -5,6 +5,7 @@
 // all three settlement modes.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -20,11 +21,20 @@ struct BetLine {
     LineKind kind;
     std::uint8_t legCount;
     std::array<std::uint8_t, 6> legs;  // leg numbers 1..6 (row order)
+    std::uint8_t legSet;               // the same legs as a set: bit k - 1 for leg k
 };
+
+// The most lines a bet has: Lucky 63.
+inline constexpr std::size_t kMaxLinesPerBet = 63;
 
 struct BetType {
     const char* text;  // the "Bet" list entry
     std::span<const BetLine> lines;
+    // Bit s for every leg set s that the lines are worked out from: the set of
+    // each single and multiple with its leading sets (1-2-4 leads with 1-2 and 1),
+    // and the two singles of each stakes-about half.
+    std::uint64_t workedSets;
+    bool stakesAbout;  // the bet has stakes-about halves ("Round-Robin", "Flag")
 };
 
 // The entries for `selectionCount` selections in list order; empty outside 1..6.

@@ -1,8 +1,12 @@
 #include "engine/settle_amounts.h"
 
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 
 #include "engine/round_pence.h"
 
@@ -10,9 +14,35 @@ namespace quorvel {
 
 namespace {
 
-// "£%.2f" with the Windows-1252 pound sign. snprintf never writes past the buffer.
-void formatPounds(std::array<char, kAmountTextSize>& text, double pounds) {
-    std::snprintf(text.data(), text.size(), "\xA3%.2f", pounds);
+// Amounts below 1e13 pounds are written here; anything else, from a slip
+// that wins more than that to a value the engine never shows, goes to snprintf.
+constexpr double kWrittenBelow = 1e13;
+
+// `pounds` × 100 rounded to the nearest whole number, worked out exactly from
+// the double's bits as printf rounds it. False for an amount that is not from
+// 0 to kWrittenBelow and for an exact half, where a C library may round either
+// way: those are left to the library.
+bool hundredthsOf(double pounds, std::uint64_t& hundredths) {
+    if (std::signbit(pounds) || !(pounds < kWrittenBelow)) {
+        return false;
+    }
+    if (pounds < 0.001) {  // less than a tenth of a hundredth: 0.00
+        hundredths = 0;
+        return true;
+    }
+    // pounds = mantissa × 2^-shift exactly, with shift from 9 to 62 here, and
+    // mantissa × 100 below 2^60.
+    const auto bits = std::bit_cast<std::uint64_t>(pounds);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    const auto shift = static_cast<int>(1075 - (bits >> 52));
+    const std::uint64_t scaled = mantissa * 100;
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    const std::uint64_t remainder = scaled & ((half << 1) - 1);
+    if (remainder == half) {
+        return false;
+    }
+    hundredths = (scaled >> shift) + (remainder > half ? 1 : 0);
+    return true;
 }
 
 bool isSpace(char c) {
@@ -20,6 +50,27 @@ bool isSpace(char c) {
 }
 
 }  // namespace
+
+void formatPounds(std::array<char, kAmountTextSize>& text, double pounds) {
+    std::uint64_t hundredths = 0;
+    if (!hundredthsOf(pounds, hundredths)) {
+        std::snprintf(text.data(), text.size(), "\xA3%.2f", pounds);
+        return;
+    }
+    // Digits from the last: two decimals, the point, then at least one digit.
+    char digits[24];
+    char* first = std::end(digits);
+    *--first = '\0';
+    for (int place = 0; place < 3 || hundredths != 0; ++place) {
+        if (place == 2) {
+            *--first = '.';
+        }
+        *--first = static_cast<char>('0' + hundredths % 10);
+        hundredths /= 10;
+    }
+    *--first = '\xA3';
+    std::memcpy(text.data(), first, static_cast<std::size_t>(std::end(digits) - first));
+}
 
 double taxFactorFor(int taxRatePercent) {
     return static_cast<double>(taxRatePercent) * 0.01 + 1.0;

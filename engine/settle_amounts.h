@@ -22,6 +22,10 @@ struct SettlementDisplay {
     std::array<char, kAmountTextSize> returns;
 };
 
+// Writes "£%.2f" of `pounds`, Windows-1252, terminated: the same text as
+// snprintf, without its cost for the amounts a slip settles to.
+void formatPounds(std::array<char, kAmountTextSize>& text, double pounds);
+
 // taxRatePercent × 0.01 + 1.0
 double taxFactorFor(int taxRatePercent);
 

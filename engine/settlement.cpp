@@ -3,13 +3,18 @@
 #include <span>
 
 #include "engine/leg_operations.h"
+#include "engine/leg_sets.h"
 #include "engine/round_pence.h"
 
 namespace quorvel {
 
 namespace {
 
-enum class Mode { Win, Ed, Wwpp };
+using Mode = EachWayMode;
+
+// How the lines are worked out: each by set where the slip allows it, or each
+// line on its own through the leg operations.
+enum class Working { BySet, LineByLine };
 
 struct LuckyTerms {
     int consolation;
@@ -25,15 +30,6 @@ LuckyTerms luckyTerms(const AppState& app, int selections) {
         default:
             return {app.lucky63Consolation, app.lucky63Bonus};
     }
-}
-
-bool hasStakesAbout(const BetType& type) {
-    for (const BetLine& line : type.lines) {
-        if (line.kind == LineKind::StakesAbout) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // The return of one line before it is made whole.
@@ -65,29 +61,38 @@ double lineReturn(Mode mode, const AppState& app, const BetLine& line, const Leg
     return wwppMultiple(app, multiple, stake);
 }
 
-// Settles one line, makes it whole and tells the observer. `rows[i]` is the row
-// that leg i + 1 was entered on.
-double settleLine(Mode mode, const AppState& app, const BetLine& line, const Legs& legs,
-                  double stake, const std::array<int, kMaxSelections>& rows,
-                  const SettlementObserver* observer) {
-    const double rounded = roundPence(lineReturn(mode, app, line, legs, stake));
-    if (observer != nullptr && observer->onLine != nullptr) {
-        LineReport report{&line, {}, rounded};
-        for (std::size_t k = 0; k < line.legCount; ++k) {
-            report.rows[k] = rows[line.legs[k] - 1u];
-        }
-        observer->onLine(observer->context, report);
+// Tells the observer of a line's rounded return. `rows[i]` is the row that leg
+// i + 1 was entered on.
+void reportLine(const BetLine& line, double rounded, const std::array<int, kMaxSelections>& rows,
+                const SettlementObserver& observer) {
+    if (observer.onLine == nullptr) {
+        return;
+    }
+    LineReport report{&line, {}, rounded};
+    for (std::size_t k = 0; k < line.legCount; ++k) {
+        report.rows[k] = rows[line.legs[k] - 1u];
+    }
+    observer.onLine(observer.context, report);
+}
+
+// Makes a line's return whole and tells the observer, if there is one.
+inline double addLine(const BetLine& line, double lineReturn,
+                      const std::array<int, kMaxSelections>& rows,
+                      const SettlementObserver* observer) {
+    const double rounded = roundPence(lineReturn);
+    if (observer != nullptr) {
+        reportLine(line, rounded, rows, *observer);
     }
     return rounded;
 }
 
-double settle(Mode mode, const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-              Legs& legs, double stake, const SettlementObserver* observer) {
+double settle(Working working, Mode mode, const AppState& app, int betIndex, int& numberOfBets,
+              int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
     numberOfBets = 0;
     double total = 0.0;
     const BetType* type = findBetType(selectionCount, betIndex);
     // Stakes-about bets have no win-to-win, place-to-place lines.
-    if (type == nullptr || (mode == Mode::Wwpp && hasStakesAbout(*type))) {
+    if (type == nullptr || (mode == Mode::Wwpp && type->stakesAbout)) {
         return total;
     }
     const int betsPerLine = mode == Mode::Win ? 1 : 2;
@@ -109,13 +114,33 @@ double settle(Mode mode, const AppState& app, int betIndex, int& numberOfBets, i
             legs[0].price = static_cast<double>(luckyTerms(app, lucky).consolation) * legs[0].price;
             if (mode == Mode::Win) {
                 // Every other line holds a loser: the lone winner's single is the bet.
-                return settleLine(mode, app, type->lines[0], legs, stake, rows, observer);
+                const BetLine& single = type->lines[0];
+                return addLine(single, lineReturn(mode, app, single, legs, stake), rows, observer);
             }
         }
     }
 
-    for (const BetLine& line : type->lines) {
-        total = settleLine(mode, app, line, legs, stake, rows, observer) + total;
+    const std::span<const Leg> slipLegs(legs.data(), static_cast<std::size_t>(selectionCount));
+    if (working == Working::BySet && canWorkOutBySet(slipLegs, stake)) {
+        SetReturns returns;
+        workOutSets(app, mode, slipLegs, type->workedSets, stake, returns);
+        // In three passes, so that the additions, the one chain of a
+        // settlement in which each step waits on the last, run on their own.
+        const std::span<const BetLine> lines = type->lines;
+        std::array<double, kMaxLinesPerBet> rounded;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            rounded[i] = roundPence(lineReturnFromSets(mode, lines[i], returns, stake));
+        }
+        for (std::size_t i = 0; observer != nullptr && i < lines.size(); ++i) {
+            reportLine(lines[i], rounded[i], rows, *observer);
+        }
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            total = rounded[i] + total;
+        }
+    } else {
+        for (const BetLine& line : type->lines) {
+            total = addLine(line, lineReturn(mode, app, line, legs, stake), rows, observer) + total;
+        }
     }
 
     if (lucky != 0 && winners == lucky) {
@@ -132,17 +157,27 @@ double settle(Mode mode, const AppState& app, int betIndex, int& numberOfBets, i
 
 double settleWin(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
                  Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Mode::Win, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+    return settle(Working::BySet, Mode::Win, app, betIndex, numberOfBets, selectionCount, legs,
+                  stake, observer);
 }
 
 double settleEd(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
                 Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Mode::Ed, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+    return settle(Working::BySet, Mode::Ed, app, betIndex, numberOfBets, selectionCount, legs,
+                  stake, observer);
 }
 
 double settleWwpp(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
                   Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Mode::Wwpp, app, betIndex, numberOfBets, selectionCount, legs, stake, observer);
+    return settle(Working::BySet, Mode::Wwpp, app, betIndex, numberOfBets, selectionCount, legs,
+                  stake, observer);
+}
+
+double settleLineByLine(EachWayMode mode, const AppState& app, int betIndex, int& numberOfBets,
+                        int selectionCount, Legs& legs, double stake,
+                        const SettlementObserver* observer) {
+    return settle(Working::LineByLine, mode, app, betIndex, numberOfBets, selectionCount, legs,
+                  stake, observer);
 }
 
 }  // namespace quorvel

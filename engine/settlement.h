@@ -40,4 +40,12 @@ double settleEd(const AppState& app, int betIndex, int& numberOfBets, int select
 double settleWwpp(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
                   Legs& legs, double stake, const SettlementObserver* observer = nullptr);
 
+// The same settlement in any mode with every line worked out on its own, leg
+// by leg, through the operations of leg_operations.h. The three modes above
+// work the lines of an ordinary slip out together by leg set (leg_sets.h);
+// this plain form is what that is checked against.
+double settleLineByLine(EachWayMode mode, const AppState& app, int betIndex, int& numberOfBets,
+                        int selectionCount, Legs& legs, double stake,
+                        const SettlementObserver* observer = nullptr);
+
 }  // namespace quorvel

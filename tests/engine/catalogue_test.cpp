@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace quorvel {
@@ -82,6 +83,27 @@ TEST(catalogue, every_entry_holds_its_whole_groups_in_canonical_order) {
             EXPECT_TRUE(holdsWholeGroupsInCanonicalOrder(type, n)) << type.text;
         }
         EXPECT_EQ(entries, expected[n]);
+    }
+}
+
+TEST(catalogue, worked_sets_and_the_stakes_about_mark_follow_from_the_lines) {
+    for (int n = 1; n <= 6; ++n) {
+        for (const BetType& type : betTypes(n)) {
+            SCOPED_TRACE(type.text);
+            std::uint64_t expected = 0;
+            for (const BetLine& l : type.lines) {
+                unsigned set = 0;
+                for (std::size_t k = 0; k < l.legCount; ++k) {
+                    set |= 1u << (l.legs[k] - 1);
+                    // A half is worked out from the singles of its two legs.
+                    expected |= std::uint64_t{1}
+                                << (l.kind == LineKind::StakesAbout ? 1u << (l.legs[k] - 1) : set);
+                }
+                EXPECT_EQ(l.legSet, set);
+            }
+            EXPECT_EQ(type.workedSets, expected);
+            EXPECT_EQ(type.stakesAbout, groupsOf(type).back() == '+');
+        }
     }
 }
 

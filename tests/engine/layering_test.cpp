@@ -7,6 +7,7 @@
 #include "engine/bet_slip.h"
 #include "engine/catalogue.h"
 #include "engine/leg_operations.h"
+#include "engine/leg_sets.h"
 #include "engine/round_pence.h"
 #include "engine/selection_terms.h"
 #include "engine/settle_amounts.h"

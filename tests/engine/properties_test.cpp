@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "engine/leg_operations.h"
 #include "engine/round_pence.h"
@@ -37,6 +39,25 @@ struct RandomSlips {
         app.lucky31Bonus = pick(kBonusMin, kBonusMax);
         app.lucky63Bonus = pick(kBonusMin, kBonusMax);
         return app;
+    }
+
+    // Mostly winners and placed legs, so that multiples pay; in a third of the
+    // slips non-runners, from one leg in six to every other leg.
+    Legs payingLegs() {
+        Legs legs = this->legs();
+        const int nonRunnerIn = pick(0, 2) == 0 ? pick(2, 6) : 0;
+        for (Leg& l : legs) {
+            const int results[] = {WonFifth,      WonQuarter, WonWinOnly, PlacedFifth,
+                                   PlacedQuarter, Lost,       WonFifth,   WonQuarter};
+            l.result =
+                nonRunnerIn != 0 && pick(1, nonRunnerIn) == 1 ? NonRunner : results[pick(0, 7)];
+        }
+        return legs;
+    }
+
+    double stake() {
+        const int kind = pick(0, 9);
+        return kind == 0 ? 0.0 : kind == 1 ? 2147483647 * 100.0 : 100.0 * pick(1, 9999999);
     }
 };
 
@@ -81,6 +102,57 @@ TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bet
         // Only the Win mode's Lucky lone winner settles one line for the whole bet.
         EXPECT_TRUE(sum.lines == lines ||
                     (mode == 0 && sum.lines == 1 && luckySelections(n, betIndex)));
+    }
+}
+
+// Each line's leg set, rows and rounded return, in the order the observer saw them.
+struct LineLog {
+    std::vector<std::pair<const BetLine*, std::array<int, 6>>> lines;
+    std::vector<double> rounded;
+    std::vector<double> factors;
+    static void onLine(void* log, const LineReport& r) {
+        static_cast<LineLog*>(log)->lines.emplace_back(r.line, r.rows);
+        static_cast<LineLog*>(log)->rounded.push_back(r.roundedReturn);
+    }
+    static void onBonus(void* log, double f) { static_cast<LineLog*>(log)->factors.push_back(f); }
+};
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_one) {
+    const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
+    RandomSlips random{std::mt19937(17)};
+    for (int i = 0; i < 20000; ++i) {
+        AppState app = random.app();
+        const int mode = random.pick(0, 2), n = random.pick(1, 6);
+        const int luckyIndex[] = {0, 0, 0, 0, 7, 5, 6};  // a quarter of the time
+        const int betIndex = n >= 4 && random.pick(0, 3) == 0 ? luckyIndex[n] : random.pick(-1, 10);
+        const double stake = random.stake();
+        Legs bySet = random.payingLegs(), oneByOne = bySet;
+        SCOPED_TRACE("slip " + std::to_string(i));
+
+        LineLog setLog, lineLog;
+        const SettlementObserver setObserver{&setLog, LineLog::onLine, LineLog::onBonus};
+        const SettlementObserver lineObserver{&lineLog, LineLog::onLine, LineLog::onBonus};
+        int setBets = -1, lineBets = -1;
+        const double fast = modes[mode](app, betIndex, setBets, n, bySet, stake, &setObserver);
+        const double plain = settleLineByLine(static_cast<EachWayMode>(mode), app, betIndex,
+                                              lineBets, n, oneByOne, stake, &lineObserver);
+        ASSERT_TRUE(sameBits(fast, plain)) << fast << " against " << plain;
+        EXPECT_EQ(setBets, lineBets);
+        EXPECT_EQ(setLog.lines, lineLog.lines);
+        ASSERT_EQ(setLog.rounded.size(), lineLog.rounded.size());
+        for (std::size_t k = 0; k < setLog.rounded.size(); ++k) {
+            ASSERT_TRUE(sameBits(setLog.rounded[k], lineLog.rounded[k])) << "line " << k;
+        }
+        EXPECT_EQ(setLog.factors, lineLog.factors);
+        for (std::size_t k = 0; k < bySet.size(); ++k) {  // the same Lucky changes
+            EXPECT_TRUE(bySet[k].result == oneByOne[k].result &&
+                        sameBits(bySet[k].price, oneByOne[k].price) &&
+                        bySet[k].rule4 == oneByOne[k].rule4);
+        }
     }
 }
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "engine/round_pence.h"
@@ -59,6 +62,52 @@ TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
         EXPECT_EQ(d.numberOfBets, c.bets);
         EXPECT_EQ(d.totalStake.data(), "\xA3" + c.totalStake);
         EXPECT_EQ(d.returns.data(), "\xA3" + c.returns);
+    }
+}
+
+::testing::AssertionResult writtenAsSnprintfWould(double pounds) {
+    std::array<char, kAmountTextSize> written{}, printed{};
+    written.fill('#');
+    formatPounds(written, pounds);
+    std::snprintf(printed.data(), printed.size(), "\xA3%.2f", pounds);
+    if (std::string(written.data()) == printed.data()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << std::hexfloat << pounds << ": " << written.data() << " against " << printed.data();
+}
+
+TEST(format_pounds, writes_what_snprintf_writes_for_every_kind_of_amount) {
+    const double edges[] = {0.0,
+                            -0.0,
+                            0.001,
+                            std::nextafter(0.001, 0.0),
+                            0.005,  // just below a half in binary
+                            0.015,  // just above
+                            0.125,  // exact halves, which libraries round differently
+                            2.675,
+                            1e13,
+                            std::nextafter(1e13, 0.0),
+                            99999999999999.99,
+                            42949672.95,
+                            4294967295.0 * 0.01,
+                            1e28,
+                            -1.5,
+                            5e-324,
+                            INFINITY,
+                            NAN};
+    for (double edge : edges) {
+        EXPECT_TRUE(writtenAsSnprintfWould(edge));
+    }
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 100000; ++i) {
+        // Whole pence as the driver shows them, then any double from 1e-4 to 1e16.
+        const double pence = static_cast<double>(random() % (i % 2 ? 1000000 : 100000000000000));
+        const double any =
+            std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 66);
+        ASSERT_TRUE(writtenAsSnprintfWould(pence * 0.01));
+        ASSERT_TRUE(writtenAsSnprintfWould(any));
+        ASSERT_TRUE(writtenAsSnprintfWould(std::trunc(any * 8.0) / 8.0));  // eighths: halves
     }
 }
 

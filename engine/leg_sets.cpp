@@ -1,0 +1,172 @@
+#include "engine/leg_sets.h"
+
+#include <bit>
+
+#include "engine/leg_operations.h"
+
+namespace quorvel {
+
+namespace {
+
+// Limits within which every carry stays finite: six legs at a million to one
+// on a stake of 1e12 come to about 1e50.
+constexpr double kMaxPrice = 1e6;
+constexpr double kMaxStake = 1e12;
+
+// A leg's win part and place part side by side, in the two lanes of one
+// register: each lane is the plain double operation on its own part.
+using PartPair = double __attribute__((vector_size(16)));
+using PartMask = std::uint64_t __attribute__((vector_size(16)));
+
+// A leg's two parts, read once per slip so that a step needs no branch.
+struct LegTerms {
+    PartPair factor;      // winnings per unit staked: the price, the place price's fraction
+    PartMask pays;        // all bits set for a part that pays, 0 for one that returns nothing
+    PartPair rule4Share;  // 100 - rule4 in both lanes, as winReturn and placeReturn take it
+};
+
+constexpr std::uint64_t paysIf(bool pays) {
+    return pays ? ~std::uint64_t{0} : 0;
+}
+
+LegTerms termsOf(const Leg& leg) {
+    double placeFactor = leg.placePrice;  // "Win Only": the place part is a second win bet
+    bool placePays = true;
+    switch (leg.result) {
+        case WonFifth:
+        case PlacedFifth:
+            placeFactor = leg.placePrice * 0.2;
+            break;
+        case WonQuarter:
+        case PlacedQuarter:
+            placeFactor = leg.placePrice * 0.25;
+            break;
+        case WonWinOnly:
+            break;
+        default:
+            placePays = false;
+    }
+    const double share = 100.0 - static_cast<double>(leg.rule4);
+    return {PartPair{leg.price, placeFactor},
+            PartMask{paysIf(isWinner(leg.result)), paysIf(placePays)}, PartPair{share, share}};
+}
+
+// winReturn and placeReturn of a leg that ran, on the win and place stakes:
+// ((factor × stake) × share) × 0.01 + stake for a part that pays, else 0. A
+// stake of 0 gives 0 either way, as those operations give it, since the factor
+// and share are finite.
+PartPair partReturns(const LegTerms& leg, PartPair stakes) {
+    const PartPair paid = ((leg.factor * stakes) * leg.rule4Share) * 0.01 + stakes;
+    return std::bit_cast<PartPair>(std::bit_cast<PartMask>(paid) & leg.pays);
+}
+
+// How each set of legs is reached: from its leading set (the set without its
+// last leg) through its last leg, numbered from 0 here.
+struct SetStep {
+    std::uint8_t leading;
+    std::uint8_t lastLeg;
+};
+
+constexpr auto kSetSteps = [] {
+    std::array<SetStep, 64> steps{};
+    for (unsigned set = 1; set < steps.size(); ++set) {
+        const unsigned lastLeg = std::bit_width(set) - 1;
+        steps[set] = {static_cast<std::uint8_t>(set & ~(1u << lastLeg)),
+                      static_cast<std::uint8_t>(lastLeg)};
+    }
+    return steps;
+}();
+
+// Sets are worked out in increasing order, so a set's leading set, a smaller
+// number, is always ready; set 0 is the stake.
+template <EachWayMode mode>
+void workOut(const std::array<LegTerms, kMaxSelections>& terms, std::uint64_t sets, double stake,
+             std::array<double, 64>& returns) {
+    // The stakes each set hands on to the next leg. Win: the win carry (the
+    // place lane is worked out and not used). E/D: half the each-way return on
+    // both parts. W/W P/P: the win carry and the place carry.
+    std::array<PartPair, 64> carries;
+    carries[0] = PartPair{stake, stake};
+    for (sets &= ~std::uint64_t{1}; sets != 0; sets &= sets - 1) {
+        const auto set = static_cast<unsigned>(std::countr_zero(sets));
+        const SetStep step = kSetSteps[set];
+        const PartPair parts = partReturns(terms[step.lastLeg], carries[step.leading]);
+        if constexpr (mode == EachWayMode::Win) {
+            carries[set] = PartPair{parts[0], parts[0]};
+            returns[set] = parts[0];
+        } else if constexpr (mode == EachWayMode::Ed) {
+            const double eachWay = parts[1] + parts[0];
+            carries[set] = PartPair{eachWay, eachWay} * 0.5;
+            returns[set] = eachWay;
+        } else {
+            carries[set] = parts;
+            returns[set] = parts[1] + parts[0];
+        }
+    }
+}
+
+}  // namespace
+
+bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
+    if (!(stake >= 0.0 && stake <= kMaxStake)) {
+        return false;
+    }
+    for (const Leg& leg : legs) {
+        const bool ordinary = leg.price >= 0.0 && leg.price <= kMaxPrice && leg.placePrice >= 0.0 &&
+                              leg.placePrice <= kMaxPrice && leg.rule4 >= 0 && leg.rule4 <= 100;
+        if (!ordinary) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void workOutSets(const AppState& app, EachWayMode mode, std::span<const Leg> legs,
+                 std::uint64_t sets, double stake, SetReturns& returns) {
+    std::array<LegTerms, kMaxSelections> terms{};
+    returns.ran = 0;
+    for (std::size_t k = 0; k < legs.size() && k < terms.size(); ++k) {
+        terms[k] = termsOf(legs[k]);
+        returns.ran |= legs[k].result != NonRunner ? 1u << k : 0u;
+    }
+    const bool allRan = returns.ran + 1 == 1u << legs.size();
+
+    // The sets of legs that ran which the lines come down to, with their leading sets.
+    std::uint64_t runnerSets = sets;
+    if (!allRan) {
+        runnerSets = 0;
+        for (std::uint64_t rest = sets; rest != 0; rest &= rest - 1) {
+            auto set = static_cast<unsigned>(std::countr_zero(rest)) & returns.ran;
+            for (; set != 0 && ((runnerSets >> set) & 1) == 0; set = kSetSteps[set].leading) {
+                runnerSets |= std::uint64_t{1} << set;
+            }
+        }
+    }
+    switch (mode) {
+        case EachWayMode::Win:
+            workOut<EachWayMode::Win>(terms, runnerSets, stake, returns.bySet);
+            break;
+        case EachWayMode::Ed:
+            workOut<EachWayMode::Ed>(terms, runnerSets, stake, returns.bySet);
+            break;
+        case EachWayMode::Wwpp:
+            workOut<EachWayMode::Wwpp>(terms, runnerSets, stake, returns.bySet);
+            break;
+    }
+    if (allRan) {
+        return;
+    }
+    for (std::uint64_t rest = sets & ~std::uint64_t{1}; rest != 0; rest &= rest - 1) {
+        const auto set = static_cast<unsigned>(std::countr_zero(rest));
+        const unsigned runners = set & returns.ran;
+        if (runners == set) {
+            continue;
+        }
+        const Leg& lastLeg = legs[kSetSteps[set].lastLeg];
+        returns.bySet[set] = runners != 0               ? returns.bySet[runners]
+                             : mode == EachWayMode::Win ? winReturn(app, lastLeg, stake)
+                                                        : eachWayReturn(app, lastLeg, stake);
+    }
+}
+
+}  // namespace quorvel
