@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "settle_process.h"
 
@@ -48,6 +49,49 @@ TEST(json_lines, files_are_read_in_the_order_given_and_a_last_line_needs_no_line
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(outputLines(run.out),
               (std::vector<std::string>{R"({"bets": 1, "totalStake": "£0.11", "returns": "£0.00"})",
+                                        kWinnerResult}));
+}
+
+// A mark may start each input, as some Windows editors write one; only spaces, tabs and
+// carriage returns make a line blank.
+TEST(json_lines, a_byte_order_mark_may_start_each_input_and_blank_lines_are_json_white_space) {
+    const std::string marked =
+        scratchFile("marked.jsonl", "\xEF\xBB\xBF" + std::string(kWinner) + "\n");
+    const auto run = runSettle({"--json", "-", marked},
+                               "\xEF\xBB\xBF \t\r\n \r \t\r\n" + std::string(kWinner) + "\r\n");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(outputLines(run.out), (std::vector<std::string>{kWinnerResult, kWinnerResult}));
+}
+
+// "-" is standard input wherever it stands; a file that cannot be read is named, after the
+// answers to what came before it.
+TEST(json_lines, a_dash_reads_standard_input_and_an_unreadable_input_is_named) {
+    const std::string lost = scratchFile("lost.jsonl", "{\"legs\": [{}]}\n");
+    const auto dashed = runSettle({"--json", lost, "-", lost}, kWinner);
+    EXPECT_EQ(dashed.status, 0) << dashed.err;
+    const std::string lostResult = R"({"bets": 1, "totalStake": "£0.11", "returns": "£0.00"})";
+    EXPECT_EQ(outputLines(dashed.out),
+              (std::vector<std::string>{lostResult, kWinnerResult, lostResult}));
+
+    const std::string folder = std::filesystem::path(lost).parent_path().string();
+    const auto unreadable = runSettle({"--json", lost, folder});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_NE(unreadable.err.find(folder + ": "), std::string::npos) << unreadable.err;
+#ifndef _WIN32  // where a folder opens as a file, and fails when read
+    EXPECT_EQ(unreadable.err.find("cannot read " + folder + ": "), 16u) << unreadable.err;
+    EXPECT_EQ(unreadable.out, lostResult + "\n");
+#endif
+}
+
+// The limit counts the line's own bytes, not the carriage return of a CRLF line end.
+TEST(json_lines, a_line_of_exactly_the_limit_settles_with_either_line_end) {
+    std::string atLimit = kWinner;
+    atLimit.resize(1 << 20, ' ');
+    const auto run = runSettle(
+        {"--json"}, atLimit + "\n" + atLimit + "\r\n" + atLimit + " \r\n" + atLimit + "\r");
+    EXPECT_EQ(outputLines(run.out),
+              (std::vector<std::string>{kWinnerResult, kWinnerResult,
+                                        R"({"error": "the line is longer than 1048576 bytes"})",
                                         kWinnerResult}));
 }
 

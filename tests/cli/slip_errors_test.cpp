@@ -93,7 +93,7 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
 }
 
 // The answer tells where the line broke, and stays valid UTF-8 whatever bytes it quotes.
-// Every byte of the line is read: nothing after a NUL byte goes unseen.
+// Every byte of the line is read: nothing after a NUL byte or a mark goes unseen.
 TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
     const struct {
         const char* name;
@@ -109,6 +109,10 @@ TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
          "a NUL byte outside a string"},
         {"NUL byte before a value", "{\"legs\":\0 [{}]}"sv, 9, "a NUL byte outside a string"},
         {"NUL byte in a text", "{\"legs\": [{\"result\": \"Won\0\"}]}"sv, 26, nullptr},
+        {"byte-order mark on a later line", "\xEF\xBB\xBF{\"legs\": [{}]}", 1,
+         "a byte-order mark may only start the input"},
+        {"form feed alone", "\f", 1, nullptr},
+        {"vertical tab alone", "\v", 1, nullptr},
     };
     std::vector<std::string> lines;
     for (const auto& c : cases) {

@@ -26,18 +26,20 @@ using namespace quorvel::cli;
 // The lines the program should answer, counted as the user sees them.
 std::size_t expectedAnswers(std::string_view input) {
     std::size_t count = 0;
+    bool first = true;
     while (!input.empty()) {
         const std::size_t end = input.find('\n');
         std::string_view line = input.substr(0, end);
-        if (line.size() > kMaxLineBytes) {
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (first && line.starts_with("\xEF\xBB\xBF")) {
+            line.remove_prefix(3);
+        }
+        first = false;
+        if (line.size() > kMaxLineBytes ||
+            line.find_first_not_of(" \t\r") != std::string_view::npos) {
             ++count;
-        } else {
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
-            if (line.find_first_not_of(" \t\r\f\v") != std::string_view::npos) {
-                ++count;
-            }
         }
         if (end == std::string_view::npos) {
             break;
@@ -76,13 +78,7 @@ std::string answerAll(std::string_view input, bool explain, std::size_t cut) {
     JsonLinesSettler settler(explain);
     LineSplitter splitter;
     std::string out;
-    const auto onLine = [&](std::string_view line, bool overlong) {
-        if (overlong) {
-            settler.answerOverlongLine(out);
-        } else {
-            settler.answerLine(line, out);
-        }
-    };
+    const auto onLine = [&](const InputLine& line) { settler.answer(line, out); };
     splitter.feed(input.substr(0, cut), onLine);
     splitter.feed(input.substr(cut), onLine);
     splitter.finish(onLine);
