@@ -54,6 +54,9 @@ void JsonLinesSettler::answer(const InputLine& line, std::string& out) {
 
 JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteAll& write,
                                  const JsonLinesOptions& options) {
+    if (options.jobs > 1) {
+        return settleJsonLinesInParallel(inputs, write, options);
+    }
     JsonLinesOutcome outcome;
     JsonLinesSettler settler(options.explain);
     std::vector<char> chunk(options.blockBytes);

@@ -75,7 +75,9 @@ using WriteAll = std::function<WriteResult(std::string_view)>;
 
 struct JsonLinesOptions {
     bool explain = false;
-    // Bytes read at once, and of answers gathered before they are written.
+    unsigned jobs = 1;  // threads settling; 1 settles on the calling thread alone
+    // Bytes read at once, and of answers gathered before they are written. With more than one
+    // job, also the most input a job settles at once.
     std::size_t blockBytes = 1 << 16;
 };
 
@@ -97,6 +99,10 @@ struct JsonLinesOutcome {
 // program that sends one line and waits gets its answer; otherwise in blocks.
 JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteAll& write,
                                  const JsonLinesOptions& options);
+
+// The same on `options.jobs` threads (json_jobs.cpp).
+JsonLinesOutcome settleJsonLinesInParallel(std::span<const JsonInput> inputs, const WriteAll& write,
+                                           const JsonLinesOptions& options);
 
 template <typename OnLine>
 void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {

@@ -51,8 +51,8 @@ Evens), place terms ("1/5", "1/4" or "Win Only"; default 1/5), "odds-on", and "r
 --stake takes the text of the stake box ("" means 10). Errors name the field as JSON mode
 does and end with exit status 2.
 
-JSON Lines: quorvel-settle --json [--explain] [FILE...] reads one slip object per line
-(standard input without files, or for "-") and writes one result per line, in order:
+JSON Lines: quorvel-settle --json [--explain] [--jobs N] [FILE...] reads one slip object per
+line (standard input without files, or for "-") and writes one result per line, in order:
 
   {"bet": "Lucky 15", "stake": 10, "eachWay": "E/D", "taxPaid": false,
    "legs": [{"result": "Won", "price": "5/1"}, {"result": "Place", "price": "3/1",
@@ -70,6 +70,7 @@ Exit status: 0 every slip settled, 1 some slip was invalid, 2 bad command line o
 struct Options {
     bool json = false;
     bool explain = false;
+    unsigned jobs = 0;  // 0: one a core
     SlipFlags slip;
     std::vector<std::string> arguments;
 };
@@ -122,6 +123,7 @@ int settleJsonLines(const Options& options) {
     }
     JsonLinesOptions settleOptions;
     settleOptions.explain = options.explain;
+    settleOptions.jobs = options.jobs == 0 ? usableCores() : options.jobs;
     const JsonLinesOutcome outcome =
         quorvel::cli::settleJsonLines(inputs, writeStandardOutput, settleOptions);
     switch (outcome.end) {
@@ -165,6 +167,9 @@ int main(int argc, char** argv) {
     Options options;
     app.add_flag("--json", options.json, "Settle JSON Lines from FILEs or standard input");
     app.add_flag("--explain", options.explain, "Show every settled line and its return");
+    CLI::Option* jobs =
+        app.add_option("--jobs", options.jobs, "Threads settling JSON Lines (default: one a core)")
+            ->check(CLI::Range(1u, 1024u));
     std::vector<CLI::Option*> slipOptions;
     std::string bet, stake, eachWay;
     slipOptions.push_back(
@@ -208,6 +213,10 @@ int main(int argc, char** argv) {
             }
         }
         return settleJsonLines(options);
+    }
+    if (jobs->count() > 0) {
+        std::fputs("quorvel-settle: --jobs settles JSON Lines and needs --json\n", stderr);
+        return kBadCommandLine;
     }
     if (options.arguments.empty()) {
         std::fputs(app.help().c_str(), stderr);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <thread>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -13,8 +15,11 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <bit>
 #else
 #include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
 #include <unistd.h>
 #endif
@@ -113,6 +118,23 @@ void reportClosedPipesAsErrors() {
 #ifndef _WIN32
     ::signal(SIGPIPE, SIG_IGN);
 #endif
+}
+
+unsigned usableCores() {
+#ifdef _WIN32
+    DWORD_PTR process = 0;
+    DWORD_PTR system = 0;
+    if (GetProcessAffinityMask(GetCurrentProcess(), &process, &system) && process != 0) {
+        return static_cast<unsigned>(std::popcount(static_cast<std::uint64_t>(process)));
+    }
+#else
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) {
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    }
+#endif
+    return std::max(1u, std::thread::hardware_concurrency());
 }
 
 }  // namespace quorvel::cli

@@ -1,7 +1,7 @@
 #pragma once
 
 // The operating system's side of JSON Lines mode: files read as they arrive, answers written
-// to a pipe whose reader may go away.
+// to a pipe whose reader may go away, and how many cores the process may use.
 
 #include <cstddef>
 #include <string>
@@ -36,5 +36,8 @@ WriteResult writeStandardOutput(std::string_view bytes);
 
 // A write to a pipe whose reader has gone fails instead of ending the process with a signal.
 void reportClosedPipesAsErrors();
+
+// The cores this process may run on, at least 1.
+unsigned usableCores();
 
 }  // namespace quorvel::cli

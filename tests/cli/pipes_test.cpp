@@ -16,8 +16,9 @@ constexpr const char* kWinnerResult = R"({"bets": 1, "totalStake": "£0.11", "re
 // Blocks until the answer comes: a tool that held it back for more input hangs here, and the
 // test fails on its time limit.
 TEST(pipes, each_slip_sent_alone_is_answered_before_the_next_is_sent) {
-    {
-        Coprocess settle({"--json"});
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(std::string("--jobs ") + jobs);
+        Coprocess settle({"--json", "--jobs", jobs});
         ASSERT_TRUE(settle.started());
         settle.send(std::string(kWinner) + "\n");
         EXPECT_EQ(settle.readLine(), kWinnerResult);
@@ -39,8 +40,9 @@ TEST(pipes, a_reader_that_goes_away_stops_the_tool_without_a_message_with_status
         slips += std::string(kWinner) + "\n";
     }
     const std::string file = quorvel::testing::scratchFile("many.jsonl", slips);
-    {
-        Coprocess settle({"--json", file});
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(std::string("--jobs ") + jobs);
+        Coprocess settle({"--json", "--jobs", jobs, file});
         ASSERT_TRUE(settle.started());
         settle.closeInput();
         EXPECT_EQ(settle.readLine(), kWinnerResult);
