@@ -3,7 +3,7 @@
 // - a line that settles is one JSON object and nothing more to a second, strict reader;
 // - each line's answer is the answer to that line alone: nothing carries over between lines;
 // - --explain adds the lines and changes nothing else;
-// - several jobs, with blocks ending anywhere, answer byte for byte as one.
+// - several jobs, with blocks ending at any line, answer byte for byte as one.
 // The same bytes are also read as one leg argument of the flags form.
 
 #include <nlohmann/json.hpp>
@@ -261,10 +261,14 @@ void checkAnswer(std::string_view answer) {
     }
 }
 
-// Settles the input as the program does, read in pieces whose sizes the input's first bytes
-// choose: each piece ends a read, as a pipe's writes would.
-std::string answerAll(std::string_view input, bool explain, unsigned jobs, std::size_t blockBytes) {
-    const std::size_t step = input.empty() ? 1 : 1 + static_cast<unsigned char>(input[0]) % 97;
+// Settles the input as the program does. In pieces, it is read in pieces whose sizes the
+// input's first byte chooses: each piece ends a read, as a pipe's writes would. Otherwise
+// each read takes all it asks for, as from a file.
+std::string answerAll(std::string_view input, bool explain, unsigned jobs, std::size_t blockBytes,
+                      bool inPieces) {
+    const std::size_t step = !inPieces       ? input.size()
+                             : input.empty() ? 1
+                                             : 1 + static_cast<unsigned char>(input[0]) % 97;
     std::size_t at = 0;
     std::size_t reads = 0;
     const JsonInput source{
@@ -294,11 +298,13 @@ std::string answerAll(std::string_view input, bool explain, unsigned jobs, std::
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::size_t blockBytes = 1 + (size < 2 ? 0 : data[1] % 200);
+    // Blocks end after 32 to 2072 bytes of lines. A short read ends one too, so the jobs read
+    // as from a file, or handing blocks over would be most of the work.
+    const std::size_t blockBytes = 32 + (size < 2 ? 0 : data[1] * 8u);
 
-    const std::string plain = answerAll(input, false, 1, 1 << 16);
-    const std::string explained = answerAll(input, true, 1, blockBytes);
-    const std::string parallel = answerAll(input, false, 3, blockBytes);
+    const std::string plain = answerAll(input, false, 1, 1 << 16, true);
+    const std::string explained = answerAll(input, true, 1, blockBytes, true);
+    const std::string parallel = answerAll(input, false, 3, blockBytes, false);
     if (parallel != plain) {
         fail("three jobs answered otherwise than one", parallel);
     }
