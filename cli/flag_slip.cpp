@@ -63,7 +63,7 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
                 rest = after;
             }
             const Problem problem =
-                isPence ? readRule4Pence(pence, leg.rule4) : readRule4Text(value, leg.rule4);
+                isPence ? readRule4Pence(pence, value, leg.rule4) : readRule4Text(value, leg.rule4);
             if (Failure f = problemAt(problem, legField(number, "rule4"))) {
                 return f;
             }
@@ -128,7 +128,8 @@ std::optional<SlipError> readSlipFlags(const SlipFlags& flags, SlipRequest& requ
         if (!parseInteger(*flags.preferences[i], value)) {
             return SlipError{name, quoted(*flags.preferences[i]) + " is not an integer"};
         }
-        if (Failure f = problemAt(readPreference(field, value, draft.app), name)) {
+        if (Failure f =
+                problemAt(readPreference(field, value, *flags.preferences[i], draft.app), name)) {
             return f;
         }
     }

@@ -8,12 +8,12 @@ namespace quorvel::cli {
 
 namespace {
 
-constexpr std::size_t kReadBytes = 1 << 16;
-constexpr std::size_t kWriteBytes = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// JSON's white space, but for the line break that ends the line.
 bool isBlank(std::string_view line) {
     for (const char c : line) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\f' && c != '\v') {
+        if (c != ' ' && c != '\t' && c != '\r') {
             return false;
         }
     }
@@ -22,14 +22,29 @@ bool isBlank(std::string_view line) {
 
 }  // namespace
 
-void JsonLinesSettler::answerLine(std::string_view line, std::string& out) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    if (isBlank(line)) {
+void JsonLinesSettler::answer(const InputLine& line, std::string& out) {
+    if (line.overlong) {
+        anyInvalid_ = true;
+        appendJsonError(out, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
         return;
     }
-    if (const auto error = reader_.read(line, request_)) {
+    std::string_view text = line.text;
+    if (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    // The parser passes over a mark at the start of any text, so it is refused here where it
+    // does not start the input.
+    const bool marked = text.starts_with(kByteOrderMark);
+    if (isBlank(marked && line.startsInput ? text.substr(kByteOrderMark.size()) : text)) {
+        return;
+    }
+    if (marked && !line.startsInput) {
+        anyInvalid_ = true;
+        appendJsonError(out,
+                        "not valid JSON at byte 1: a byte-order mark may only start the input");
+        return;
+    }
+    if (const auto error = reader_.read(text, request_)) {
         anyInvalid_ = true;
         appendJsonError(out, error->message());
         return;
@@ -37,50 +52,62 @@ void JsonLinesSettler::answerLine(std::string_view line, std::string& out) {
     appendJsonResult(out, settler_.settle(request_), explain_);
 }
 
-void JsonLinesSettler::answerOverlongLine(std::string& out) {
-    anyInvalid_ = true;
-    appendJsonError(out, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
-}
-
-bool settleStream(std::FILE* in, std::FILE* out, JsonLinesSettler& settler, std::string& error) {
-    std::vector<char> chunk(kReadBytes);
+JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteAll& write,
+                                 const JsonLinesOptions& options) {
+    if (options.jobs > 1) {
+        return settleJsonLinesInParallel(inputs, write, options);
+    }
+    JsonLinesOutcome outcome;
+    JsonLinesSettler settler(options.explain);
+    std::vector<char> chunk(options.blockBytes);
     std::string pending;
-    pending.reserve(kWriteBytes * 2);
-    LineSplitter splitter;
-    bool written = true;
     const auto flush = [&] {
-        if (!pending.empty() &&
-            std::fwrite(pending.data(), 1, pending.size(), out) != pending.size()) {
-            written = false;
+        if (!pending.empty() && outcome.end == JsonLinesEnd::Finished) {
+            const WriteResult written = write(pending);
+            if (written == WriteResult::Closed) {
+                outcome.end = JsonLinesEnd::OutputClosed;
+            } else if (written == WriteResult::Failed) {
+                outcome.end = JsonLinesEnd::WriteFailed;
+                outcome.error = std::string("cannot write the results: ") + std::strerror(errno);
+            }
         }
         pending.clear();
     };
-    const auto onLine = [&](std::string_view line, bool overlong) {
-        if (overlong) {
-            settler.answerOverlongLine(pending);
-        } else {
-            settler.answerLine(line, pending);
-        }
-        if (pending.size() >= kWriteBytes) {
+    const auto onLine = [&](const InputLine& line) {
+        settler.answer(line, pending);
+        if (pending.size() >= options.blockBytes) {
             flush();
         }
     };
-    std::size_t got = 0;
-    while (written && (got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
-        splitter.feed(std::string_view(chunk.data(), got), onLine);
+    for (const JsonInput& input : inputs) {
+        LineSplitter splitter;
+        while (outcome.end == JsonLinesEnd::Finished) {
+            const std::ptrdiff_t got = input.read(chunk.data(), chunk.size());
+            if (got < 0) {
+                std::string error = "cannot read " + input.name + ": " + std::strerror(errno);
+                flush();
+                if (outcome.end == JsonLinesEnd::Finished) {
+                    outcome.end = JsonLinesEnd::ReadFailed;
+                    outcome.error = std::move(error);
+                }
+                break;
+            }
+            if (got == 0) {
+                splitter.finish(onLine);
+                flush();
+                break;
+            }
+            splitter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)), onLine);
+            if (static_cast<std::size_t>(got) < chunk.size()) {
+                flush();  // nothing more at hand: whoever sent these lines may wait for them
+            }
+        }
+        if (outcome.end != JsonLinesEnd::Finished) {
+            break;
+        }
     }
-    if (std::ferror(in) != 0) {
-        error = std::string("cannot read the input: ") + std::strerror(errno);
-        flush();
-        return false;
-    }
-    splitter.finish(onLine);
-    flush();
-    if (!written || std::fflush(out) != 0) {
-        error = std::string("cannot write the results: ") + std::strerror(errno);
-        return false;
-    }
-    return true;
+    outcome.anyInvalid = settler.anyInvalid();
+    return outcome;
 }
 
 }  // namespace quorvel::cli

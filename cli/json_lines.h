@@ -3,7 +3,8 @@
 // JSON Lines mode: one slip per line in, one result per line out, in order.
 
 #include <cstddef>
-#include <cstdio>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,16 +13,24 @@
 
 namespace quorvel::cli {
 
-// Longer lines are answered with an error instead of being held in memory.
+// Longer lines are answered with an error instead of being held in memory. The carriage return
+// of a CRLF line end does not count.
 inline constexpr std::size_t kMaxLineBytes = 1 << 20;
+
+// One line of an input, without its line break.
+struct InputLine {
+    std::string_view text;
+    bool overlong = false;  // longer than kMaxLineBytes; `text` is then empty
+    bool startsInput =
+        false;  // the first line of its input, which may begin with a byte-order mark
+};
 
 class JsonLinesSettler {
   public:
     explicit JsonLinesSettler(bool explain) : explain_(explain), settler_(explain) {}
 
-    // Appends the answer to one line (without its end of line); blank lines get none.
-    void answerLine(std::string_view line, std::string& out);
-    void answerOverlongLine(std::string& out);
+    // Appends the answer to one line, with its line break; blank lines get none.
+    void answer(const InputLine& line, std::string& out);
     bool anyInvalid() const { return anyInvalid_; }
 
   private:
@@ -35,7 +44,7 @@ class JsonLinesSettler {
 // Cuts a byte stream into lines, holding a line that spans two chunks.
 class LineSplitter {
   public:
-    // Calls onLine(text, overlong) for every line ended in `chunk`.
+    // Calls onLine(const InputLine&) for every line ended in `chunk`.
     template <typename OnLine>
     void feed(std::string_view chunk, OnLine&& onLine);
     // The last line, when the stream did not end with a line break.
@@ -43,25 +52,71 @@ class LineSplitter {
     void finish(OnLine&& onLine);
 
   private:
+    template <typename OnLine>
+    void emit(std::string_view text, OnLine&& onLine);
+
     std::string carry_;
     bool overlong_ = false;
+    bool first_ = true;
 };
 
-// Settles every line of `in` into `out`, writing out in large blocks. False when reading or
-// writing failed; `error` then tells why.
-bool settleStream(std::FILE* in, std::FILE* out, JsonLinesSettler& settler, std::string& error);
+// Reads what an input has at hand into `buffer`: the number of bytes, fewer than `size` when no
+// more has arrived yet (a pipe, a terminal), 0 at its end, -1 on an error that errno tells.
+using ReadSome = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
+
+struct JsonInput {
+    std::string name;  // for messages: a path, or "standard input"
+    ReadSome read;
+};
+
+enum class WriteResult { Written, Closed, Failed };  // Failed: errno tells why
+// Writes all the bytes, or tells that the reader has gone (Closed) or what failed.
+using WriteAll = std::function<WriteResult(std::string_view)>;
+
+struct JsonLinesOptions {
+    bool explain = false;
+    unsigned jobs = 1;  // threads settling; 1 settles on the calling thread alone
+    // Bytes read at once, and of answers gathered before they are written. With more than one
+    // job, also the most input a job settles at once.
+    std::size_t blockBytes = 1 << 16;
+};
+
+enum class JsonLinesEnd {
+    Finished,
+    ReadFailed,    // an input could not be read; the answers to what was read are written
+    OutputClosed,  // the reader of the answers went away; reading stopped
+    WriteFailed,
+};
+
+struct JsonLinesOutcome {
+    JsonLinesEnd end = JsonLinesEnd::Finished;
+    bool anyInvalid = false;
+    std::string error;  // why reading or writing failed
+};
+
+// Settles every line of the inputs, in order, and writes the answers in the same order. The
+// answers to what has been read are written whenever an input has nothing more at hand, so a
+// program that sends one line and waits gets its answer; otherwise in blocks.
+JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteAll& write,
+                                 const JsonLinesOptions& options);
+
+// The same on `options.jobs` threads (json_jobs.cpp).
+JsonLinesOutcome settleJsonLinesInParallel(std::span<const JsonInput> inputs, const WriteAll& write,
+                                           const JsonLinesOptions& options);
 
 template <typename OnLine>
 void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {
+    // One byte more than the limit is held, for a carriage return before the line break.
+    constexpr std::size_t kHeld = kMaxLineBytes + 1;
     while (!chunk.empty()) {
         const std::size_t end = chunk.find('\n');
         const std::string_view piece = chunk.substr(0, end);
         if (!overlong_) {
-            if (carry_.size() + piece.size() > kMaxLineBytes) {
+            if (carry_.size() + piece.size() > kHeld) {
                 overlong_ = true;
                 carry_.clear();
             } else if (end != std::string_view::npos && carry_.empty()) {
-                onLine(piece, false);
+                emit(piece, onLine);
             } else {
                 carry_.append(piece);
             }
@@ -70,7 +125,7 @@ void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {
             return;
         }
         if (overlong_ || !carry_.empty()) {
-            onLine(std::string_view(carry_), overlong_);
+            emit(carry_, onLine);
         }
         carry_.clear();
         overlong_ = false;
@@ -81,10 +136,24 @@ void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {
 template <typename OnLine>
 void LineSplitter::finish(OnLine&& onLine) {
     if (overlong_ || !carry_.empty()) {
-        onLine(std::string_view(carry_), overlong_);
+        emit(carry_, onLine);
     }
     carry_.clear();
     overlong_ = false;
+}
+
+template <typename OnLine>
+void LineSplitter::emit(std::string_view text, OnLine&& onLine) {
+    InputLine line;
+    line.startsInput = first_;
+    first_ = false;
+    if (overlong_ || text.size() > kMaxLineBytes + 1 ||
+        (text.size() == kMaxLineBytes + 1 && text.back() != '\r')) {
+        line.overlong = true;
+    } else {
+        line.text = text;
+    }
+    onLine(line);
 }
 
 }  // namespace quorvel::cli

@@ -1,5 +1,6 @@
 #include "cli/json_slip.h"
 
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -23,11 +24,14 @@ struct Scalar {
     explicit Scalar(Type t) : type(t) {}
 
     Type type;
-    std::string_view text;
+    std::string_view text;  // a string's text, or a number as written
     std::int64_t integer = 0;
     bool isInteger = false;  // a number without fraction or exponent (saturated when huge)
     bool boolean = false;
 };
+
+// The error nlohmann-json gives a number too large for a double, which is still valid JSON.
+constexpr int kNumberOverflow = 406;
 
 // Where in the slip the next value belongs.
 enum class Place { Root, Slip, Legs, Leg, Preferences, Done };
@@ -78,14 +82,31 @@ const FieldName* findField(const FieldName (&fields)[N], std::string_view key) {
 }
 
 // "syntax error while parsing value - invalid literal; last read: 'tru'" out of the parser's
-// message, cut short when a long text was being read.
+// message, cut short when a long text was being read. The parser's own tag
+// ("[json.exception.parse_error.101] parse error at line 1, column 4: ") never shows.
 std::string jsonProblem(std::string_view what) {
     const std::size_t column = what.find("column ");
-    const std::size_t start = column == std::string_view::npos ? column : what.find(": ", column);
+    std::size_t start = column == std::string_view::npos ? column : what.find(": ", column);
     if (start != std::string_view::npos) {
+        what.remove_prefix(start + 2);
+    } else if (what.starts_with("[json.exception.") &&
+               (start = what.find("] ")) != std::string_view::npos) {
         what.remove_prefix(start + 2);
     }
     return cutShort(what, kJsonProblemCharacters);
+}
+
+// Whether the end of a valid start of a JSON text lies inside a string.
+bool endsInsideString(std::string_view start) {
+    bool inside = false;
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        if (start[i] == '"') {
+            inside = !inside;
+        } else if (start[i] == '\\' && inside) {
+            ++i;
+        }
+    }
+    return inside;
 }
 
 // Follows the values of one line as the parser meets them and fills the draft, stopping at the
@@ -104,15 +125,17 @@ class SlipHandler {
         s.boolean = b;
         return value(s);
     }
-    bool number_integer(json::number_integer_t n) { return integer(n); }
+    bool number_integer(json::number_integer_t n) { return integer(n, n); }
     bool number_unsigned(json::number_unsigned_t n) {
         constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
         return integer(
-            n > static_cast<json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n));
+            n > static_cast<json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n),
+            n);
     }
     bool number_float(json::number_float_t, const std::string& token) {
         // Digits too many for 64 bits still make an integer, saturated.
         Scalar s(Type::Number);
+        s.text = token;
         s.isInteger = parseInteger(token, s.integer);
         return value(s);
     }
@@ -130,17 +153,37 @@ class SlipHandler {
         return true;
     }
     bool key(std::string& key);
-    bool parse_error(std::size_t byte, const std::string&, const nlohmann::detail::exception& e) {
+    bool parse_error(std::size_t byte, const std::string& token,
+                     const nlohmann::detail::exception& e) {
+        if (e.id == kNumberOverflow) {
+            return numberOverflow(token);
+        }
+        brokenAt_ = byte;
         return fail(
             "", "not valid JSON at byte " + std::to_string(byte) + ": " + jsonProblem(e.what()));
     }
+    // Where the parser found the line broken, 0 when it did not.
+    std::size_t brokenAt() const { return brokenAt_; }
 
   private:
-    bool integer(std::int64_t n) {
+    template <typename Integer>
+    bool integer(std::int64_t saturated, Integer n) {
         Scalar s(Type::Number);
-        s.integer = n;
+        s.integer = saturated;
         s.isInteger = true;
+        const auto end = std::to_chars(numberText_, numberText_ + sizeof numberText_, n).ptr;
+        s.text = std::string_view(numberText_, static_cast<std::size_t>(end - numberText_));
         return value(s);
+    }
+    // A number beyond a double's range: a whole number far outside every field's range. The
+    // parser stops at it, so a field that would take it still cannot.
+    bool numberOverflow(std::string_view token) {
+        Scalar s(Type::Number);
+        s.text = token;
+        s.isInteger = true;
+        s.integer = token.starts_with('-') ? std::numeric_limits<std::int64_t>::min()
+                                           : std::numeric_limits<std::int64_t>::max();
+        return value(s) && failHere(std::string(token) + " is out of range");
     }
     bool value(const Scalar& s);
     bool nextLeg();
@@ -169,13 +212,13 @@ class SlipHandler {
     }
     // A value given either as a text of a list or as a whole number.
     bool textOrInteger(const Scalar& s, Problem (*readText)(std::string_view, int&),
-                       Problem (*readInteger)(std::int64_t, int&), int& target,
+                       Problem (*readInteger)(std::int64_t, std::string_view, int&), int& target,
                        const char* problem) {
         if (s.type == Type::String) {
             return check(readText(s.text, target));
         }
         if (s.type == Type::Number && s.isInteger) {
-            return check(readInteger(s.integer, target));
+            return check(readInteger(s.integer, s.text, target));
         }
         return failHere(problem);
     }
@@ -187,6 +230,8 @@ class SlipHandler {
     const FieldName* field_ = nullptr;
     const PreferenceField* preference_ = nullptr;
     unsigned seen_ = 0;  // bits of the fields given so far in the slip and the current leg
+    std::size_t brokenAt_ = 0;
+    char numberText_[24];  // an integer's digits, as the parser gives only its value
 };
 
 bool SlipHandler::start_object(std::size_t) {
@@ -354,7 +399,7 @@ bool SlipHandler::preferenceValue(const Scalar& s) {
     if (s.type != Type::Number || !s.isInteger) {
         return failHere("must be an integer");
     }
-    return check(readPreference(*preference_, s.integer, draft_.app));
+    return check(readPreference(*preference_, s.integer, s.text, draft_.app));
 }
 
 }  // namespace
@@ -363,6 +408,14 @@ std::optional<SlipError> JsonSlipReader::read(std::string_view line, SlipRequest
     SlipDraft draft;
     SlipHandler handler(draft, betText_);
     const bool parsed = json::sax_parse(line.begin(), line.end(), &handler);
+    // The parser takes a NUL byte outside a string for the end of the text and would read no
+    // further; a field's error, or a break the parser found before it, comes first.
+    const std::size_t nul = line.find('\0');
+    if (nul != std::string_view::npos && !endsInsideString(line.substr(0, nul)) &&
+        (!handler.error() || handler.brokenAt() > nul)) {
+        return SlipError{"", "not valid JSON at byte " + std::to_string(nul + 1) +
+                                 ": a NUL byte outside a string"};
+    }
     if (handler.error()) {
         return handler.error();
     }

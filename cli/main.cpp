@@ -21,6 +21,7 @@
 #include "cli/flag_slip.h"
 #include "cli/json_lines.h"
 #include "cli/slip_report.h"
+#include "cli/system_io.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -68,8 +69,8 @@ Evens), place terms ("1/5", "1/4" or "Win Only"; default 1/5), "odds-on", and "r
 --stake takes the text of the stake box ("" means 10). Errors name the field as JSON mode
 does and end with exit status 2.
 
-JSON Lines: quorvel-settle --json [--explain] [FILE...] reads one slip object per line
-(standard input without files) and writes one result per line, in order:
+JSON Lines: quorvel-settle --json [--explain] [--jobs N] [FILE...] reads one slip object per
+line (standard input without files, or for "-") and writes one result per line, in order:
 
   {"bet": "Lucky 15", "stake": 10, "eachWay": "E/D", "taxPaid": false,
    "legs": [{"result": "Won", "price": "5/1"}, {"result": "Place", "price": "3/1",
@@ -79,11 +80,15 @@ JSON Lines: quorvel-settle --json [--explain] [FILE...] reads one slip object pe
 Slip fields: legs, bet, stake, eachWay, taxPaid, preferences {taxRate, lucky15Consolation,
 lucky15Bonus, lucky31Consolation, lucky31Bonus, lucky63Consolation, lucky63Bonus}; leg
 fields: result, price, oddsOn, rule4, terms. An invalid slip is answered {"error": "..."}.
-Exit status: 0 every slip settled, 1 some slip was invalid, 2 bad command line or I/O error.)";
+Lines of spaces and tabs get no answer. Each answer is written as soon as no more input is at
+hand, so a program may send one slip and wait for its answer.
+Exit status: 0 every slip settled, 1 some slip was invalid, 2 bad command line or I/O error
+(with no message when the reader of the answers went away).)";
 
 struct Options {
     bool json = false;
     bool explain = false;
+    unsigned jobs = 0;  // 0: one a core
     SlipFlags slip;
     std::vector<std::string> arguments;
 };
@@ -115,39 +120,43 @@ class WindowsStreams {
 };
 #endif
 
+// Every file is opened before any is read, so a wrong path settles nothing.
 int settleJsonLines(const Options& options) {
-    std::vector<std::FILE*> inputs;
-    for (const std::string& path : options.arguments) {
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        if (file == nullptr) {
-            std::fprintf(stderr, "quorvel-settle: cannot open %s: %s\n", path.c_str(),
+    std::vector<std::string> paths = options.arguments;
+    if (paths.empty()) {
+        paths.emplace_back("-");
+    }
+    std::vector<InputFile> files(paths.size());
+    std::vector<JsonInput> inputs;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (!files[i].open(paths[i])) {
+            std::fprintf(stderr, "quorvel-settle: cannot open %s: %s\n", paths[i].c_str(),
                          std::strerror(errno));
-            for (std::FILE* opened : inputs) {
-                std::fclose(opened);
-            }
             return kBadCommandLine;
         }
-        inputs.push_back(file);
+        const InputFile& file = files[i];
+        inputs.push_back({file.name(), [&file](char* buffer, std::size_t size) {
+                              return file.readSome(buffer, size);
+                          }});
     }
-    if (inputs.empty()) {
-        inputs.push_back(stdin);
+    JsonLinesOptions settleOptions;
+    settleOptions.explain = options.explain;
+    settleOptions.jobs = options.jobs == 0 ? usableCores() : options.jobs;
+    const JsonLinesOutcome outcome =
+        quorvel::cli::settleJsonLines(inputs, writeStandardOutput, settleOptions);
+    switch (outcome.end) {
+        case JsonLinesEnd::Finished:
+            return outcome.anyInvalid ? kSomeInvalid : kAllSettled;
+        case JsonLinesEnd::OutputClosed:
+            // Whoever reads the answers has all it wanted, as `| head` has: a filter then
+            // stops without a word. Not every slip was answered, so not 0.
+            return kBadCommandLine;
+        case JsonLinesEnd::ReadFailed:
+        case JsonLinesEnd::WriteFailed:
+            break;
     }
-    JsonLinesSettler settler(options.explain);
-    bool failed = false;
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        std::string error;
-        if (!failed && !settleStream(inputs[i], stdout, settler, error)) {
-            std::fprintf(stderr, "quorvel-settle: %s\n", error.c_str());
-            failed = true;
-        }
-        if (inputs[i] != stdin) {
-            std::fclose(inputs[i]);
-        }
-    }
-    if (failed) {
-        return kBadCommandLine;
-    }
-    return settler.anyInvalid() ? kSomeInvalid : kAllSettled;
+    std::fprintf(stderr, "quorvel-settle: %s\n", outcome.error.c_str());
+    return kBadCommandLine;
 }
 
 int settleOneSlip(Options& options) {
@@ -161,7 +170,7 @@ int settleOneSlip(Options& options) {
     const std::string text =
         describeSlip(request) + describeSettlement(settler.settle(request), options.explain);
     std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 ? kAllSettled : kBadCommandLine;
+    return std::fflush(stdout) == 0 ? kAllSettled : kBadCommandLine;  // quietly, as above
 }
 
 }  // namespace
@@ -170,6 +179,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     const WindowsStreams streams;
 #endif
+    reportClosedPipesAsErrors();
     // What the user typed, as UTF-8 on Windows too ("rule4=10p per £").
     const Utf8Arguments arguments(argc, argv);
     CLI::App app(kDescription, "quorvel-settle");
@@ -180,6 +190,9 @@ int main(int argc, char** argv) {
     Options options;
     app.add_flag("--json", options.json, "Settle JSON Lines from FILEs or standard input");
     app.add_flag("--explain", options.explain, "Show every settled line and its return");
+    CLI::Option* jobs =
+        app.add_option("--jobs", options.jobs, "Threads settling JSON Lines (default: one a core)")
+            ->check(CLI::Range(1u, 1024u));
     std::vector<CLI::Option*> slipOptions;
     std::string bet, stake, eachWay;
     slipOptions.push_back(
@@ -223,6 +236,10 @@ int main(int argc, char** argv) {
             }
         }
         return settleJsonLines(options);
+    }
+    if (jobs->count() > 0) {
+        std::fputs("quorvel-settle: --jobs settles JSON Lines and needs --json\n", stderr);
+        return kBadCommandLine;
     }
     if (options.arguments.empty()) {
         std::fputs(app.help().c_str(), stderr);

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kStakeBoxCharacters = 7;
 constexpr std::int64_t kMaxStakePence = 9999999;
+constexpr std::size_t kNumberCharacters = 40;
 
 // A list's texts in UTF-8, converted once, for exact lookups.
 class Utf8List {
@@ -61,6 +62,11 @@ std::string notOneOf(std::string_view text, std::span<const char* const> texts) 
     return out;
 }
 
+// A number as written, for a message; a very long one is cut short.
+std::string numberText(std::string_view written) {
+    return cutShort(written, kNumberCharacters);
+}
+
 }  // namespace
 
 std::string SlipError::message() const {
@@ -97,9 +103,9 @@ Problem readRule4Text(std::string_view text, int& rule4) {
     return {};
 }
 
-Problem readRule4Pence(std::int64_t pence, int& rule4) {
+Problem readRule4Pence(std::int64_t pence, std::string_view written, int& rule4) {
     if (pence < 0 || pence > Rule4Ladder.back() || pence % 5 != 0) {
-        return std::to_string(pence) + " is not 0..75 in steps of 5";
+        return numberText(written) + " is not 0..75 in steps of 5";
     }
     rule4 = static_cast<int>(pence);
     return {};
@@ -133,9 +139,9 @@ Problem readStakeText(std::string_view text, int& unitStake) {
     return {};
 }
 
-Problem readStakePence(std::int64_t pence, int& unitStake) {
+Problem readStakePence(std::int64_t pence, std::string_view written, int& unitStake) {
     if (pence < 0 || pence > kMaxStakePence) {
-        return std::to_string(pence) + " is not 0..9999999 pence";
+        return numberText(written) + " is not 0..9999999 pence";
     }
     unitStake = static_cast<int>(pence);
     return {};
@@ -163,9 +169,10 @@ const PreferenceField* findPreference(std::string_view name) {
     return nullptr;
 }
 
-Problem readPreference(const PreferenceField& field, std::int64_t value, AppState& app) {
+Problem readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
+                       AppState& app) {
     if (value < field.min || value > field.max) {
-        return std::string(field.warning) + " (" + std::to_string(value) + " is not " +
+        return std::string(field.warning) + " (" + numberText(written) + " is not " +
                std::to_string(field.min) + ".." + std::to_string(field.max) + ")";
     }
     app.*field.value = static_cast<int>(value);

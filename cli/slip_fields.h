@@ -64,12 +64,14 @@ struct SlipRequest {
 Problem readResult(std::string_view text, ResultChoice& result);
 Problem readPrice(std::string_view text, int& priceIndex);
 Problem readRule4Text(std::string_view text, int& rule4);
-Problem readRule4Pence(std::int64_t pence, int& rule4);
+// The whole-number readers quote the number as it was written, which may lie beyond 64 bits
+// (`value` is then saturated).
+Problem readRule4Pence(std::int64_t pence, std::string_view written, int& rule4);
 Problem readTerms(std::string_view text, PlaceTerms& terms);
 Problem readEachWay(std::string_view text, EachWayMode& mode);
 // The text of the stake box, read as the box reads it.
 Problem readStakeText(std::string_view text, int& unitStake);
-Problem readStakePence(std::int64_t pence, int& unitStake);
+Problem readStakePence(std::int64_t pence, std::string_view written, int& unitStake);
 
 // One of the seven preferences, in the order the Preferences dialog checks them.
 struct PreferenceField {
@@ -82,7 +84,8 @@ struct PreferenceField {
 extern const std::array<PreferenceField, 7> kPreferenceFields;
 
 const PreferenceField* findPreference(std::string_view name);
-Problem readPreference(const PreferenceField& field, std::int64_t value, AppState& app);
+Problem readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
+                       AppState& app);
 
 // Reads a whole decimal integer ("-12"), saturating; false when the text is anything else.
 bool parseInteger(std::string_view text, std::int64_t& value);

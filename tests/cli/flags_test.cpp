@@ -65,6 +65,12 @@ TEST(flags_form, wrong_flags_are_reported_on_standard_error_as_in_json_with_stat
         {"bonus not a number",
          {"--lucky63-bonus", "ten", "Won"},
          R"(preferences.lucky63Bonus: "ten" is not an integer)"},
+        {"tax rate beyond 64 bits, quoted as written",
+         {"--tax-rate", "99999999999999999999", "Won"},
+         "preferences.taxRate: Invalid tax value (99999999999999999999 is not 0..20)"},
+        {"rule4 beyond 64 bits, quoted as written",
+         {"Won rule4=-99999999999999999999"},
+         "legs[1].rule4: -99999999999999999999 is not 0..75 in steps of 5"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

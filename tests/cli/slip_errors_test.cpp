@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "settle_process.h"
 
 namespace {
 
+using namespace std::string_view_literals;
 using quorvel::testing::settleJsonLines;
 
 std::string error(const char* message) {
@@ -13,6 +16,8 @@ std::string error(const char* message) {
 }
 
 TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
+    const std::string fourHundredDigits =
+        R"({"stake": )" + std::string(400, '9') + R"(, "legs": [{}]})";
     quorvel::testing::expectAnswers({
         // The slip and its legs.
         {"slip without legs", R"({"stake": 10})", error("legs: missing: give 1 to 6 legs")},
@@ -56,6 +61,17 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
          error("stake: 10000000 is not 0..9999999 pence")},
         {"stake as true", R"({"stake": true, "legs": [{}]})",
          error("stake: must be the stake box's text or whole pence")},
+        // Numbers beyond 64 bits or a double are valid JSON, out of the field's range.
+        {"stake beyond 64 bits", R"({"stake": 99999999999999999999, "legs": [{}]})",
+         error("stake: 99999999999999999999 is not 0..9999999 pence")},
+        {"stake beyond a double", R"({"legs": [{}], "stake": 1e400})",
+         error("stake: 1e400 is not 0..9999999 pence")},
+        {"stake of 400 digits", fourHundredDigits.c_str(),
+         error("stake: 9999999999999999999999999999999999999999... is not 0..9999999 pence")},
+        {"rule4 below a double", R"({"legs": [{"rule4": -1e999}]})",
+         error("legs[1].rule4: -1e999 is not 0..75 in steps of 5")},
+        {"bet position beyond a double", R"({"bet": 1e400, "legs": [{}]})",
+         error("bet: 1e400 is out of range")},
         {"each way not on the list", R"({"eachWay": "EW", "legs": [{}]})",
          error(R"(eachWay: \"EW\" is not one of \"Win\", \"E/D\", \"W/W P/P\")")},
 
@@ -70,31 +86,49 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
          error("preferences.lucky15Consolation: Invalid L15 Consolation odds (0 is not 1..3)")},
         {"lucky63 bonus 31", R"({"preferences": {"lucky63Bonus": 31}, "legs": [{}]})",
          error("preferences.lucky63Bonus: Invalid L63 Bonus odds (31 is not 0..30)")},
+        {"tax rate beyond 64 bits",
+         R"({"preferences": {"taxRate": -123456789012345678901}, "legs": [{}]})",
+         error("preferences.taxRate: Invalid tax value (-123456789012345678901 is not 0..20)")},
     });
 }
 
 // The answer tells where the line broke, and stays valid UTF-8 whatever bytes it quotes.
+// Every byte of the line is read: nothing after a NUL byte or a mark goes unseen.
 TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
     const struct {
         const char* name;
-        const char* line;
-        int byte;  // where the parser gave up
+        std::string_view line;
+        int byte;            // where the parser gave up
+        const char* saying;  // what it says there, when it is our own words
     } cases[] = {
-        {"unclosed array", R"({"legs": [{})", 13},
-        {"text after the slip", R"({"legs": [{}]} {"legs": [{}]})", 16},
-        {"misspelt true", R"({"taxPaid": tru, "legs": [{}]})", 16},
-        {"text not utf8", "{\"legs\": [{\"result\": \"Won\xFF\"}]}", 26},
+        {"unclosed array", R"({"legs": [{})", 13, nullptr},
+        {"text after the slip", R"({"legs": [{}]} {"legs": [{}]})", 16, nullptr},
+        {"misspelt true", R"({"taxPaid": tru, "legs": [{}]})", 16, nullptr},
+        {"text not utf8", "{\"legs\": [{\"result\": \"Won\xFF\"}]}", 26, nullptr},
+        {"second slip after a NUL byte", "{\"legs\": [{}]}\0{\"legs\": [{}]}"sv, 15,
+         "a NUL byte outside a string"},
+        {"NUL byte before a value", "{\"legs\":\0 [{}]}"sv, 9, "a NUL byte outside a string"},
+        {"NUL byte in a text", "{\"legs\": [{\"result\": \"Won\0\"}]}"sv, 26, nullptr},
+        {"byte-order mark on a later line", "\xEF\xBB\xBF{\"legs\": [{}]}", 1,
+         "a byte-order mark may only start the input"},
+        {"form feed alone", "\f", 1, nullptr},
+        {"vertical tab alone", "\v", 1, nullptr},
     };
     std::vector<std::string> lines;
     for (const auto& c : cases) {
         lines.emplace_back(c.line);
     }
+    ASSERT_EQ(lines[4].size(), 29u);  // the NUL byte is sent
     const std::vector<std::string> answers = settleJsonLines(lines);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SCOPED_TRACE(cases[i].name);
-        EXPECT_TRUE(answers[i].starts_with(R"({"error": "not valid JSON at byte )" +
-                                           std::to_string(cases[i].byte) + ": "))
-            << answers[i];
+        const std::string place =
+            R"({"error": "not valid JSON at byte )" + std::to_string(cases[i].byte) + ": ";
+        EXPECT_TRUE(answers[i].starts_with(place)) << answers[i];
+        if (cases[i].saying != nullptr) {
+            EXPECT_EQ(answers[i], place + cases[i].saying + "\"}");
+        }
+        EXPECT_EQ(answers[i].find("json.exception"), std::string::npos) << answers[i];
         EXPECT_EQ(answers[i].find('\xFF'), std::string::npos) << answers[i];
     }
 }

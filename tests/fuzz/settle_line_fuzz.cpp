@@ -1,9 +1,15 @@
 // libFuzzer target: any bytes, read as JSON Lines, must get exactly one answer per non-blank
-// line, each a JSON object with the result or an error, and --explain must not change the
-// result. The same bytes are also read as one leg argument of the flags form.
+// line, each a JSON object with the result or an error, and:
+// - a line that settles is one JSON object and nothing more to a second, strict reader;
+// - each line's answer is the answer to that line alone: nothing carries over between lines;
+// - --explain adds the lines and changes nothing else;
+// - several jobs, with blocks ending at any line, answer byte for byte as one.
+// The same bytes are also read as one leg argument of the flags form.
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,28 +29,212 @@ using namespace quorvel::cli;
     std::abort();
 }
 
-// The lines the program should answer, counted as the user sees them.
-std::size_t expectedAnswers(std::string_view input) {
-    std::size_t count = 0;
-    while (!input.empty()) {
-        const std::size_t end = input.find('\n');
-        std::string_view line = input.substr(0, end);
-        if (line.size() > kMaxLineBytes) {
-            ++count;
-        } else {
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
-            if (line.find_first_not_of(" \t\r\f\v") != std::string_view::npos) {
-                ++count;
-            }
+// A strict reader of one JSON text (RFC 8259): the grammar, and UTF-8 throughout. It shares
+// nothing with the program's parser.
+class StrictJson {
+  public:
+    explicit StrictJson(std::string_view text) : text_(text) {}
+
+    // True when the text is one object, with only white space around it.
+    bool isOneObject() {
+        space();
+        if (peek() != '{' || !value(0)) {
+            return false;
         }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        input.remove_prefix(end + 1);
+        space();
+        return at_ == text_.size() && validUtf8();
     }
-    return count;
+
+  private:
+    int peek() const { return at_ < text_.size() ? static_cast<unsigned char>(text_[at_]) : -1; }
+    bool take(char c) {
+        if (peek() != static_cast<unsigned char>(c)) {
+            return false;
+        }
+        ++at_;
+        return true;
+    }
+    void space() {
+        while (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r') {
+            ++at_;
+        }
+    }
+    bool word(std::string_view w) {
+        if (text_.substr(at_, w.size()) != w) {
+            return false;
+        }
+        at_ += w.size();
+        return true;
+    }
+    bool digits() {
+        const std::size_t start = at_;
+        while (peek() >= '0' && peek() <= '9') {
+            ++at_;
+        }
+        return at_ > start;
+    }
+    bool number() {
+        take('-');
+        if (!take('0') && !(peek() >= '1' && peek() <= '9' && digits())) {
+            return false;
+        }
+        if (take('.') && !digits()) {
+            return false;
+        }
+        if (take('e') || take('E')) {
+            if (!take('+')) {
+                take('-');
+            }
+            return digits();
+        }
+        return true;
+    }
+    bool string() {
+        if (!take('"')) {
+            return false;
+        }
+        for (;;) {
+            const int c = peek();
+            if (c < 0x20) {  // the end, or a control character
+                return false;
+            }
+            ++at_;
+            if (c == '"') {
+                return true;
+            }
+            if (c == '\\') {
+                const int e = peek();
+                ++at_;
+                if (e == 'u') {
+                    for (int i = 0; i < 4; ++i) {
+                        if (!std::isxdigit(peek())) {
+                            return false;
+                        }
+                        ++at_;
+                    }
+                } else if (std::string_view("\"\\/bfnrt").find(static_cast<char>(e)) ==
+                               std::string_view::npos ||
+                           e < 0) {
+                    return false;
+                }
+            }
+        }
+    }
+    bool value(int depth) {
+        if (depth > 64) {
+            return false;
+        }
+        space();
+        switch (peek()) {
+            case '{':
+                ++at_;
+                space();
+                if (take('}')) {
+                    return true;
+                }
+                do {
+                    space();
+                    if (!string()) {
+                        return false;
+                    }
+                    space();
+                    if (!take(':') || !value(depth + 1)) {
+                        return false;
+                    }
+                    space();
+                } while (take(','));
+                return take('}');
+            case '[':
+                ++at_;
+                space();
+                if (take(']')) {
+                    return true;
+                }
+                do {
+                    if (!value(depth + 1)) {
+                        return false;
+                    }
+                    space();
+                } while (take(','));
+                return take(']');
+            case '"':
+                return string();
+            case 't':
+                return word("true");
+            case 'f':
+                return word("false");
+            case 'n':
+                return word("null");
+            default:
+                return number();
+        }
+    }
+    bool validUtf8() const {
+        std::size_t i = 0;
+        while (i < text_.size()) {
+            const auto byte = [&](std::size_t k) {
+                return k < text_.size() ? static_cast<unsigned char>(text_[k]) : 0u;
+            };
+            const unsigned lead = byte(i);
+            std::size_t length = 1;
+            unsigned low = 0x80, high = 0xBF;
+            if (lead < 0x80) {
+                ++i;
+                continue;
+            } else if (lead >= 0xC2 && lead <= 0xDF) {
+                length = 2;
+            } else if (lead >= 0xE0 && lead <= 0xEF) {
+                length = 3;
+                low = lead == 0xE0 ? 0xA0 : 0x80;
+                high = lead == 0xED ? 0x9F : 0xBF;
+            } else if (lead >= 0xF0 && lead <= 0xF4) {
+                length = 4;
+                low = lead == 0xF0 ? 0x90 : 0x80;
+                high = lead == 0xF4 ? 0x8F : 0xBF;
+            } else {
+                return false;
+            }
+            if (byte(i + 1) < low || byte(i + 1) > high) {
+                return false;
+            }
+            for (std::size_t k = 2; k < length; ++k) {
+                if ((byte(i + k) & 0xC0) != 0x80) {
+                    return false;
+                }
+            }
+            i += length;
+        }
+        return true;
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+// The lines as the program cuts them, with the ones that get an answer marked.
+struct Line {
+    std::string text;
+    bool overlong;
+    bool startsInput;
+};
+
+std::vector<Line> linesOf(std::string_view input) {
+    std::vector<Line> lines;
+    LineSplitter splitter;
+    const auto onLine = [&](const InputLine& line) {
+        lines.push_back({std::string(line.text), line.overlong, line.startsInput});
+    };
+    splitter.feed(input, onLine);
+    splitter.finish(onLine);
+    return lines;
+}
+
+bool answered(const Line& line) {
+    std::string_view text = line.text;
+    if (line.startsInput && text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    return line.overlong || text.find_first_not_of(" \t\r") != std::string_view::npos;
 }
 
 std::vector<std::string_view> answerLines(std::string_view out) {
@@ -71,21 +261,36 @@ void checkAnswer(std::string_view answer) {
     }
 }
 
-// Feeds the input in two pieces, cut where the first byte says, as reads from a file would.
-std::string answerAll(std::string_view input, bool explain, std::size_t cut) {
-    JsonLinesSettler settler(explain);
-    LineSplitter splitter;
+// Settles the input as the program does. In pieces, it is read in pieces whose sizes the
+// input's first byte chooses: each piece ends a read, as a pipe's writes would. Otherwise
+// each read takes all it asks for, as from a file.
+std::string answerAll(std::string_view input, bool explain, unsigned jobs, std::size_t blockBytes,
+                      bool inPieces) {
+    const std::size_t step = !inPieces       ? input.size()
+                             : input.empty() ? 1
+                                             : 1 + static_cast<unsigned char>(input[0]) % 97;
+    std::size_t at = 0;
+    std::size_t reads = 0;
+    const JsonInput source{
+        "input", [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            const std::size_t piece = std::min({size, input.size() - at, step + (reads++ % 3) * 7});
+            std::copy_n(input.data() + at, piece, buffer);
+            at += piece;
+            return static_cast<std::ptrdiff_t>(piece);
+        }};
     std::string out;
-    const auto onLine = [&](std::string_view line, bool overlong) {
-        if (overlong) {
-            settler.answerOverlongLine(out);
-        } else {
-            settler.answerLine(line, out);
-        }
+    const WriteAll write = [&](std::string_view bytes) {
+        out += bytes;
+        return WriteResult::Written;
     };
-    splitter.feed(input.substr(0, cut), onLine);
-    splitter.feed(input.substr(cut), onLine);
-    splitter.finish(onLine);
+    JsonLinesOptions options;
+    options.explain = explain;
+    options.jobs = jobs;
+    options.blockBytes = blockBytes;
+    const JsonLinesOutcome outcome = settleJsonLines({&source, 1}, write, options);
+    if (outcome.end != JsonLinesEnd::Finished) {
+        fail("settling did not finish", outcome.error);
+    }
     return out;
 }
 
@@ -93,22 +298,59 @@ std::string answerAll(std::string_view input, bool explain, std::size_t cut) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::size_t cut = size == 0 ? 0 : data[0] % (size + 1);
+    // Blocks end after 32 to 2072 bytes of lines. A short read ends one too, so the jobs read
+    // as from a file, or handing blocks over would be most of the work.
+    const std::size_t blockBytes = 32 + (size < 2 ? 0 : data[1] * 8u);
 
-    const std::string plain = answerAll(input, false, cut);
-    const std::string explained = answerAll(input, true, size - cut);
+    const std::string plain = answerAll(input, false, 1, 1 << 16, true);
+    const std::string explained = answerAll(input, true, 1, blockBytes, true);
+    const std::string parallel = answerAll(input, false, 3, blockBytes, false);
+    if (parallel != plain) {
+        fail("three jobs answered otherwise than one", parallel);
+    }
+    const std::vector<Line> lines = linesOf(input);
     const std::vector<std::string_view> plainLines = answerLines(plain);
     const std::vector<std::string_view> explainedLines = answerLines(explained);
-    if (plainLines.size() != expectedAnswers(input) || explainedLines.size() != plainLines.size()) {
-        fail("wrong number of answers", plain);
+    if (explainedLines.size() != plainLines.size()) {
+        fail("--explain answered another number of lines", explained);
     }
-    for (std::size_t i = 0; i < plainLines.size(); ++i) {
-        checkAnswer(plainLines[i]);
-        checkAnswer(explainedLines[i]);
-        const std::string_view fields = plainLines[i].substr(0, plainLines[i].size() - 1);
-        if (!explainedLines[i].starts_with(fields)) {
-            fail("--explain changed the result", explainedLines[i]);
+    std::size_t next = 0;
+    for (const Line& line : lines) {
+        if (!answered(line)) {
+            continue;
         }
+        if (next == plainLines.size()) {
+            fail("a line got no answer", line.text);
+        }
+        const std::string_view answer = plainLines[next];
+        const std::string_view explainedAnswer = explainedLines[next];
+        ++next;
+        checkAnswer(answer);
+        checkAnswer(explainedAnswer);
+        if (!explainedAnswer.starts_with(answer.substr(0, answer.size() - 1))) {
+            fail("--explain changed the result", explainedAnswer);
+        }
+        JsonLinesSettler alone(false);
+        std::string aloneAnswer;
+        alone.answer({line.text, line.overlong, line.startsInput}, aloneAnswer);
+        if (aloneAnswer.substr(0, aloneAnswer.size() - 1) != answer) {
+            fail("a line was answered otherwise than on its own", line.text);
+        }
+        if (answer.starts_with("{\"bets\": ")) {
+            std::string_view text = line.text;
+            if (text.ends_with('\r')) {
+                text.remove_suffix(1);
+            }
+            if (line.startsInput && text.starts_with("\xEF\xBB\xBF")) {
+                text.remove_prefix(3);
+            }
+            if (!StrictJson(text).isOneObject()) {
+                fail("a line that is not one JSON object settled", line.text);
+            }
+        }
+    }
+    if (next != plainLines.size()) {
+        fail("more answers than lines", plain);
     }
 
     LegDraft leg;
