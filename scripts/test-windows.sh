@@ -21,7 +21,7 @@ prepare_wine_prefix
 "$wine" ping -n 86400 127.0.0.1 >/dev/null 2>&1 &
 session=$!
 trap 'kill $session 2>/dev/null || true' EXIT
-# Building lists each program's tests, which already runs them under Wine.
+# Each program lists its tests under Wine when ctest first runs it.
 cmake --build "$build_dir" -j 2
 status=0
 # Where Wine's controls differ from Windows, the tests that show it are left out.

@@ -7,14 +7,23 @@ namespace {
 
 using ButtonTest = DialogTest;
 
-TEST_F(ButtonTest, clicking_a_radio_button_clears_the_rest_of_its_group_but_a_disabled_one) {
-    // Checks set by the program leave the group alone and notify nothing.
-    CheckDlgButton(dialog, IDC_TICK, BST_CHECKED);
+TEST_F(ButtonTest, a_check_set_by_the_program_leaves_the_group_alone_and_notifies_nothing) {
     CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
     CheckDlgButton(dialog, IDC_GREEN, BST_CHECKED);
     EXPECT_EQ(checked(IDC_RED), BST_CHECKED);
+    EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
     EXPECT_TRUE(notifications().empty());
+}
+
+TEST_F(ButtonTest, clicking_a_radio_button_clears_the_rest_of_its_group_but_a_disabled_one) {
+    // Green is disabled before the checks: the version 6 controls clear the
+    // enabled rest of a group when the program checks a radio button.
     EnableWindow(item(IDC_GREEN), FALSE);
+    CheckDlgButton(dialog, IDC_TICK, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_GREEN, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_RED, BST_CHECKED);
+    ASSERT_EQ(checked(IDC_GREEN), BST_CHECKED);
+    notifications().clear();
     ASSERT_TRUE(click(item(IDC_BLUE)));
     EXPECT_EQ(checked(IDC_RED), BST_UNCHECKED);
     EXPECT_EQ(checked(IDC_GREEN), BST_CHECKED);
