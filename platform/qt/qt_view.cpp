@@ -1,6 +1,7 @@
 #include "platform/qt/qt_view.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
 #include "platform/core/resource_script.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/accessible_names.h"
 #include "platform/qt/widgets.h"
 
@@ -108,6 +110,14 @@ Qt::WindowFlags windowFlagsOf(const Window& w, bool owned) {
     return flags;
 }
 
+// A pop-up menu, named for screen readers by its text without the mnemonic.
+template <class Parent>
+QMenu* addPopup(Parent* parent, const MenuItem& item) {
+    QMenu* menu = parent->addMenu(decoded(item.text));
+    menu->setAccessibleName(decoded(withoutMnemonics(item.text)));
+    return menu;
+}
+
 void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
                   const std::function<void(int)>& chosen) {
     for (const MenuItem& item : items) {
@@ -116,7 +126,7 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
             continue;
         }
         if (item.popup) {
-            addMenuItems(menu->addMenu(decoded(item.text)), item.items, chosen);
+            addMenuItems(addPopup(menu, item), item.items, chosen);
             continue;
         }
         QAction* action = menu->addAction(decoded(item.text));
@@ -133,9 +143,31 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
 QtView::QtView() {
     QApplication::setQuitOnLastWindowClosed(false);
     setView(this);
+    installAccessibleInterfaces({
+        .handleOf =
+            [this](const QObject* object) {
+                const auto found = handles_.find(object);
+                return found == handles_.end() ? nullptr : found->second;
+            },
+        .click = [this](HWND control) { postFor(control, [control] { input::click(control); }); },
+        .focus = [this](HWND control) { focusAskedFor(control); },
+        .labelsOf =
+            [this](HWND control) {
+                QList<QObject*> widgets;
+                if (const auto found = shown_.find(control); found != shown_.end()) {
+                    for (HWND label : found->second.labels) {
+                        if (QWidget* widget = widgetOf(label)) {
+                            widgets.append(widget);
+                        }
+                    }
+                }
+                return widgets;
+            },
+    });
 }
 
 QtView::~QtView() {
+    installAccessibleInterfaces({});
     if (currentView() == this) {
         setView(nullptr);
     }
@@ -263,7 +295,7 @@ void QtView::buildMenu(WindowFrame* frame, const Window& w) {
     };
     for (const MenuItem& item : w.menu->items) {
         if (item.popup) {
-            addMenuItems(bar->addMenu(decoded(item.text)), item.items, chosen);
+            addMenuItems(addPopup(bar, item), item.items, chosen);
         } else if (!item.separator) {
             QAction* action = bar->addAction(decoded(item.text));
             action->setEnabled(!item.grayed);
@@ -323,6 +355,11 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
             };
             connect(edit, &QLineEdit::selectionChanged, this, selected);
             connect(edit, &QLineEdit::cursorPositionChanged, this, selected);
+            // Keys never reach the widget and the core's text is shown under
+            // syncing_, so any other change comes from an assistive tool's
+            // text interface: typed into the core, or refused.
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, edit, handle] { textEditedByTool(edit, handle); });
             return edit;
         }
         case ControlKind::Static: {
@@ -376,8 +413,10 @@ void QtView::createControl(const Window& w) {
         return;
     }
     QWidget* widget = makeControlWidget(w, parent);
-    // The core moves the focus; Qt only shows it.
-    widget->setFocusPolicy(Qt::NoFocus);
+    // The core moves the focus; Qt only shows it. An edit box says it can take
+    // the focus (Qt's interface for it reads the policy), yet Tab never
+    // reaches Qt and a focus Qt moves on its own is put back.
+    widget->setFocusPolicy(w.kind == ControlKind::Edit ? Qt::TabFocus : Qt::NoFocus);
     widget->installEventFilter(this);
     if (w.kind == ControlKind::Button && w.type() == BS_GROUPBOX) {
         widget->lower();
@@ -400,6 +439,89 @@ void QtView::destroyed(HWND window) {
         widget->hide();
         delete widget;
     }
+}
+
+// Edit boxes -------------------------------------------------------------------
+
+namespace {
+
+// The span where two texts differ: [from, from + removed) of the old text
+// became [from, from + inserted) of the new.
+struct Difference {
+    qsizetype from = 0;
+    qsizetype removed = 0;
+    qsizetype inserted = 0;
+};
+
+Difference differenceOf(const QString& before, const QString& after) {
+    qsizetype from = 0;
+    while (from < before.size() && from < after.size() && before[from] == after[from]) {
+        ++from;
+    }
+    qsizetype tail = 0;
+    while (tail < before.size() - from && tail < after.size() - from &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    return {from, before.size() - from - tail, after.size() - from - tail};
+}
+
+}  // namespace
+
+// Only the part that changed is replaced, so that a screen reader hears one
+// character typed as one character, not the whole text again; a read-only
+// box announces its new value.
+void QtView::showText(QLineEdit* edit, const QString& text, bool readOnly) {
+    const QString before = edit->text();
+    if (before == text) {
+        return;
+    }
+    const Difference d = differenceOf(before, text);
+    edit->setSelection(static_cast<int>(d.from), static_cast<int>(d.removed));
+    if (d.inserted > 0) {
+        edit->insert(text.mid(d.from, d.inserted));
+    } else {
+        edit->del();
+    }
+    if (edit->text() != text) {
+        edit->setText(text);  // the widget's limit, should the core's be larger
+    }
+    if (readOnly) {
+        QAccessibleValueChangeEvent event(edit, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void QtView::textEditedByTool(QLineEdit* edit, HWND handle) {
+    if (syncing_ > 0) {
+        return;
+    }
+    const Window* w = findWindow(handle);
+    if (w == nullptr) {
+        return;
+    }
+    const QString before = decoded(w->text);
+    const QString after = edit->text();
+    const Difference d = differenceOf(before, after);
+    // The core's text back on the widget first: it changes only when the
+    // core takes the typing.
+    ++syncing_;
+    edit->setText(before);
+    --syncing_;
+    apply(handle, Change::Selection);
+    if ((w->style & ES_READONLY) != 0 || (d.removed == 0 && d.inserted == 0)) {
+        return;
+    }
+    const std::string typed = windows1252FromUtf8(after.mid(d.from, d.inserted).toStdString());
+    postFor(handle, [handle, d, typed] {
+        if (!input::click(handle)) {
+            return;
+        }
+        // Encoded, a character of the widget's text is one of the core's.
+        SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(d.from),
+                     static_cast<LPARAM>(d.from + d.removed));
+        input::typeText(handle, typed.empty() ? std::string_view("\b") : typed);
+    });
 }
 
 // Geometry -----------------------------------------------------------------
@@ -518,7 +640,7 @@ void QtView::apply(HWND window, Change what) {
                     label->setText(decoded(withoutMnemonics(w->text)));
                 }
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                edit->setText(decoded(w->text));
+                showText(edit, decoded(w->text), (w->style & ES_READONLY) != 0);
                 apply(window, Change::Selection);
             }
             if (const auto top = shown_.find(topLevelOf(window));
@@ -635,7 +757,9 @@ void QtView::showTopLevel(HWND window, bool show) {
     frame->activateWindow();
     if (const HWND focus = GetFocus(); topLevelOf(focus) == window) {
         if (QWidget* widget = widgetOf(focus); widget != nullptr && widget != frame) {
+            ++syncing_;
             widget->setFocus(Qt::OtherFocusReason);
+            --syncing_;
         }
     }
 }
@@ -662,6 +786,37 @@ void QtView::focusChanged(HWND from, HWND to) {
     }
 }
 
+// Where an assistive tool moves the focus, the dialog manager moves it, as
+// Tab would.
+void QtView::focusAskedFor(HWND control) {
+    post([control] {
+        if (const Window* w = findWindow(control); w != nullptr && w->isChild()) {
+            SendMessageA(w->parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        }
+    });
+}
+
+// Qt moved the focus itself: an assistive tool asking for it (Qt's own
+// interface for an edit box gives the focus directly) goes to the dialog
+// manager; anything else (a window activated, the focused widget disabled)
+// is undone.
+void QtView::focusMovedByQt(HWND to, Qt::FocusReason reason) {
+    if (reason == Qt::OtherFocusReason) {
+        focusAskedFor(to);
+    }
+    QTimer::singleShot(0, this, [this] {
+        ++syncing_;
+        QWidget* focus = widgetOf(GetFocus());
+        if (focus != nullptr && focus->isEnabled() && focus->isVisible()) {
+            focus->setFocus(Qt::OtherFocusReason);
+        } else if (QWidget* shown = QApplication::focusWidget();
+                   shown != nullptr && handles_.count(shown) != 0 && shown != focus) {
+            shown->clearFocus();
+        }
+        --syncing_;
+    });
+}
+
 // The push button Enter would press looks like the default one.
 void QtView::updateDefaultButtons(HWND dialog) {
     const Window* d = findWindow(dialog);
@@ -676,11 +831,32 @@ void QtView::updateDefaultButtons(HWND dialog) {
     }
 }
 
+// Names change only when they do: every change is announced.
 void QtView::nameControls(HWND dialog) {
-    for (const auto& [control, name] : accessibleNames(dialog)) {
-        if (QWidget* widget = widgetOf(control); widget != nullptr) {
-            widget->setAccessibleName(decoded(name));
+    if (QWidget* frame = widgetOf(dialog); frame != nullptr) {
+        if (const QString name = decoded(windowName(dialog)); frame->accessibleName() != name) {
+            frame->setAccessibleName(name);
         }
+    }
+    for (auto& [control, named] : accessibleNames(dialog)) {
+        QWidget* widget = widgetOf(control);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (const QString name = decoded(named.name); widget->accessibleName() != name) {
+            widget->setAccessibleName(name);
+        }
+        if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
+            arrows->nameArrows(widget->accessibleName());
+        }
+        // Qt's own interfaces find a label by its buddy.
+        if (qobject_cast<QLineEdit*>(widget) != nullptr && !named.labels.empty()) {
+            if (auto* label = qobject_cast<QLabel*>(widgetOf(named.labels.front()));
+                label != nullptr && label->buddy() == nullptr) {
+                label->setBuddy(widget);
+            }
+        }
+        shown_[control].labels = std::move(named.labels);
     }
 }
 
@@ -789,6 +965,12 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
                 });
             }
             return true;
+        case QEvent::FocusIn:
+            if (const HWND handle = handleOf(watched);
+                syncing_ == 0 && handles_.count(watched) != 0 && handle != GetFocus()) {
+                focusMovedByQt(handle, static_cast<QFocusEvent*>(event)->reason());
+            }
+            return false;
         case QEvent::Shortcut:
             // A button's mnemonic clicks it through the core.
             if (const HWND handle = handleOf(watched);

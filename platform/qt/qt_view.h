@@ -19,11 +19,13 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/core/view.h"
 #include "platform/qt/dialog_units.h"
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace quorvel::platform::qt {
 
@@ -71,7 +73,8 @@ class QtView final : public QObject, public View {
         WindowFrame* frame = nullptr;  // top-level windows only
         QFont font;                    // top-level windows: the template's font
         BaseUnits units;
-        bool placed = false;  // shown at least once
+        bool placed = false;       // shown at least once
+        std::vector<HWND> labels;  // controls: the static texts naming it
     };
 
     void createTopLevel(const Window& w);
@@ -85,6 +88,10 @@ class QtView final : public QObject, public View {
     void apply(HWND window, Change what);
     void updateDefaultButtons(HWND dialog);
     void nameControls(HWND dialog);
+    void showText(QLineEdit* edit, const QString& text, bool readOnly);
+    void textEditedByTool(QLineEdit* edit, HWND handle);
+    void focusAskedFor(HWND control);
+    void focusMovedByQt(HWND to, Qt::FocusReason reason);
     void keepActive();
     void runOne();
     // Runs action, then shows the window as the core has it, in case the

@@ -85,6 +85,9 @@ void ComboBoxWidget::showListFromCore(bool show) {
 }
 
 void ComboBoxWidget::showPopup() {
+    if (!isEnabled()) {
+        return;  // however asked, a disabled list does not open
+    }
     if (!fromCore_ && opened) {
         opened();
     }
@@ -112,6 +115,15 @@ UpDownWidget::UpDownWidget(QWidget* parent)
     };
     setUp(up_, Qt::UpArrow, true);
     setUp(down_, Qt::DownArrow, false);
+}
+
+void UpDownWidget::nameArrows(const QString& name) {
+    const QString up = name.isEmpty() ? QStringLiteral("Up") : name + QStringLiteral(" up");
+    const QString down = name.isEmpty() ? QStringLiteral("Down") : name + QStringLiteral(" down");
+    if (up_->accessibleName() != up) {
+        up_->setAccessibleName(up);
+        down_->setAccessibleName(down);
+    }
 }
 
 void UpDownWidget::resizeEvent(QResizeEvent* event) {

@@ -77,6 +77,8 @@ class UpDownWidget : public QWidget {
     explicit UpDownWidget(QWidget* parent);
 
     std::function<void(bool up)> stepped;
+    // Names the two arrows after the box they step.
+    void nameArrows(const QString& name);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
