@@ -19,7 +19,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
@@ -40,6 +42,7 @@ constexpr UINT kMessageBoxButtons = 0x0F;
 constexpr UINT kMessageBoxIcons = 0xF0;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
+constexpr int kWheelStep = 120;  // one notch of a mouse wheel
 
 QString decoded(const std::string& text) {
     return QString::fromStdString(utf8FromWindows1252(text));
@@ -327,7 +330,7 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
                 radio->setAutoExclusive(false);  // the core clears the group
                 button = radio;
             } else {
-                auto* push = new QPushButton(parent);
+                auto* push = new PushButtonWidget(parent);
                 push->setAutoDefault(false);
                 button = push;
             }
@@ -336,7 +339,7 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
             return button;
         }
         case ControlKind::Edit: {
-            auto* edit = new QLineEdit(parent);
+            auto* edit = new EditWidget(parent);
             edit->setContextMenuPolicy(Qt::NoContextMenu);
             edit->setAcceptDrops(false);
             edit->setDragEnabled(false);
@@ -760,6 +763,7 @@ void QtView::showTopLevel(HWND window, bool show) {
             ++syncing_;
             widget->setFocus(Qt::OtherFocusReason);
             --syncing_;
+            frame->setAttribute(Qt::WA_KeyboardFocusChange);
         }
     }
 }
@@ -768,6 +772,9 @@ void QtView::focusChanged(HWND from, HWND to) {
     ++syncing_;
     if (QWidget* widget = widgetOf(to); widget != nullptr) {
         widget->setFocus(Qt::OtherFocusReason);
+        // The style draws its focus cue only after keyboard use; the window
+        // shows where the focus is always.
+        widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         // The focus moving to another of our windows (a modal dialog
         // ending, say) takes the activation along.
         QWidget* window = widget->window();
@@ -992,8 +999,26 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Wheel:
-            // The wheel does not change a drop-down list's item behind the core's back.
-            return qobject_cast<QComboBox*>(watched) != nullptr;
+            // The wheel over the focused drop-down list steps its choice as
+            // the arrow keys do; it never changes a list behind the core's back.
+            if (qobject_cast<QComboBox*>(watched) == nullptr) {
+                return false;
+            }
+            if (handleOf(watched) != GetFocus()) {
+                wheelTurned_ = 0;
+                return true;
+            }
+            // A notch of a mouse wheel is one step; a touchpad's small turns add up.
+            wheelTurned_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+            for (; std::abs(wheelTurned_) >= kWheelStep;
+                 wheelTurned_ -= wheelTurned_ > 0 ? kWheelStep : -kWheelStep) {
+                post([handle = handleOf(watched), down = wheelTurned_ < 0] {
+                    if (GetFocus() == handle) {
+                        input::pressKey(down ? VK_DOWN : VK_UP);
+                    }
+                });
+            }
+            return true;
         case QEvent::Paint:
             if (firstPaint_ && qobject_cast<QWidget*>(watched) != nullptr &&
                 handles_.count(watched) == 0) {

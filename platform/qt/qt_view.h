@@ -106,6 +106,7 @@ class QtView final : public QObject, public View {
     std::deque<std::function<void()>> pending_;
     int syncing_ = 0;  // widgets are being set from the core: their signals are not input
     bool spaceDown_ = false;
+    int wheelTurned_ = 0;  // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
 };
 
