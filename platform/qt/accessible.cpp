@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/core/view.h"
 
@@ -189,21 +190,26 @@ class ListAccessible final : public ControlAccessible {
     const QComboBox* list() const { return static_cast<const QComboBox*>(widget()); }
 };
 
-// A read-only edit box: its text can be read and selected, never changed, and
-// a new text is announced as a new value, as a screen reader expects of a
-// field that shows a result.
-class ReadOnlyEditAccessible final : public ControlAccessible,
-                                     public QAccessibleTextInterface,
-                                     public QAccessibleValueInterface {
+// An edit box. Its text can be read and selected; text put in is typed, over
+// the characters it replaces. A read-only box takes none, and announces a new
+// text as a new value, as a screen reader expects of a field that shows a
+// result.
+class EditAccessible final : public ControlAccessible,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface,
+                             public QAccessibleValueInterface {
   public:
-    explicit ReadOnlyEditAccessible(QWidget* widget)
+    explicit EditAccessible(QWidget* widget)
         : ControlAccessible(widget, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {
             return static_cast<QAccessibleTextInterface*>(this);
         }
-        if (type == QAccessible::ValueInterface) {
+        if (type == QAccessible::EditableTextInterface && !readOnly()) {
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        }
+        if (type == QAccessible::ValueInterface && readOnly()) {
             return static_cast<QAccessibleValueInterface*>(this);
         }
         return ControlAccessible::interface_cast(type);
@@ -211,13 +217,25 @@ class ReadOnlyEditAccessible final : public ControlAccessible,
 
     QAccessible::State state() const override {
         QAccessible::State s = ControlAccessible::state();
-        s.readOnly = true;
+        s.readOnly = readOnly();
+        s.editable = !readOnly();
         s.selectableText = true;
         return s;
     }
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Value ? edit()->text() : ControlAccessible::text(t);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        const int size = characterCount();
+        start = std::clamp(start, 0, size);
+        end = std::clamp(end, start, size);
+        if (!readOnly() && takesInput(handleOf(*this)) && (start < end || !text.isEmpty())) {
+            assistive().typeOver(handleOf(*this), start, end, text);
+        }
     }
 
     // Text: selecting it and moving the caret are the user's input, which the
@@ -272,6 +290,10 @@ class ReadOnlyEditAccessible final : public ControlAccessible,
 
   private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    bool readOnly() const {
+        const Window* w = findWindow(handleOf(*this));
+        return w == nullptr || (w->style & ES_READONLY) != 0;
+    }
 };
 
 // A top-level window: a dialog when made from a template, with the name of
@@ -310,10 +332,7 @@ QAccessibleInterface* create(const QString&, QObject* object) {
         case ControlKind::ComboBox:
             return new ListAccessible(widget);
         case ControlKind::Edit:
-            if ((w->style & ES_READONLY) != 0) {
-                return new ReadOnlyEditAccessible(widget);
-            }
-            return nullptr;
+            return new EditAccessible(widget);
         case ControlKind::Window:
             if (!w->isChild()) {
                 return new WindowAccessible(

@@ -12,8 +12,6 @@ namespace {
 // the dropped-down part.
 constexpr int kClosedListHeight = 12;
 constexpr DWORD kRadioButton = 0x4;  // BS_RADIOBUTTON
-// A column heading at most this far above a control is right above it.
-constexpr int kHeadingGap = 8;
 
 struct Box {
     int left, top, right, bottom;
@@ -141,14 +139,13 @@ struct Labels {
         return {control.text, {}};
     }
 
-    // A heading right above a control, no wider than it, names it along with
-    // the label beside it (a grid's column), unless the label already starts
-    // with it.
+    // A heading above a control and no wider than it, a grid's column, names
+    // it along with the label beside it, unless the label starts with it.
     static bool headsRow(const Window& column, const Window& control, const std::string& rowName) {
         const std::string heading = withoutMnemonics(column.text);
         const Box c = boxOf(control);
         const Box h = boxOf(column);
-        return c.top - h.bottom <= kHeadingGap && c.left <= h.left && h.right <= c.right &&
+        return c.left <= h.left && h.right <= c.right &&
                rowName.compare(0, heading.size(), heading) != 0;
     }
 };

@@ -4,7 +4,7 @@
 // own is named by it; an edit box, a drop-down list, a box without text or an
 // up-down control is named by the static text labelling it: the label on its
 // row (left, else right), joined with the column heading above when the label
-// is not right beside it or sits right above it, else the group box around
+// is not right beside it or heads a grid's column, else the group box around
 // it, else its own text. A heading counts only inside the control's own group
 // box. A read-only box nothing labels is named after its dialog.
 

@@ -154,6 +154,8 @@ QtView::QtView() {
             },
         .click = [this](HWND control) { postFor(control, [control] { input::click(control); }); },
         .focus = [this](HWND control) { focusAskedFor(control); },
+        .typeOver = [this](HWND edit, int from, int to,
+                           const QString& text) { typeOver(edit, from, to, text); },
         .labelsOf =
             [this](HWND control) {
                 QList<QObject*> widgets;
@@ -358,11 +360,6 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
             };
             connect(edit, &QLineEdit::selectionChanged, this, selected);
             connect(edit, &QLineEdit::cursorPositionChanged, this, selected);
-            // Keys never reach the widget and the core's text is shown under
-            // syncing_, so any other change comes from an assistive tool's
-            // text interface: typed into the core, or refused.
-            connect(edit, &QLineEdit::textChanged, this,
-                    [this, edit, handle] { textEditedByTool(edit, handle); });
             return edit;
         }
         case ControlKind::Static: {
@@ -416,10 +413,8 @@ void QtView::createControl(const Window& w) {
         return;
     }
     QWidget* widget = makeControlWidget(w, parent);
-    // The core moves the focus; Qt only shows it. An edit box says it can take
-    // the focus (Qt's interface for it reads the policy), yet Tab never
-    // reaches Qt and a focus Qt moves on its own is put back.
-    widget->setFocusPolicy(w.kind == ControlKind::Edit ? Qt::TabFocus : Qt::NoFocus);
+    // The core moves the focus; Qt only shows it.
+    widget->setFocusPolicy(Qt::NoFocus);
     widget->installEventFilter(this);
     if (w.kind == ControlKind::Button && w.type() == BS_GROUPBOX) {
         widget->lower();
@@ -495,35 +490,17 @@ void QtView::showText(QLineEdit* edit, const QString& text, bool readOnly) {
     }
 }
 
-void QtView::textEditedByTool(QLineEdit* edit, HWND handle) {
-    if (syncing_ > 0) {
-        return;
-    }
-    const Window* w = findWindow(handle);
-    if (w == nullptr) {
-        return;
-    }
-    const QString before = decoded(w->text);
-    const QString after = edit->text();
-    const Difference d = differenceOf(before, after);
-    // The core's text back on the widget first: it changes only when the
-    // core takes the typing.
-    ++syncing_;
-    edit->setText(before);
-    --syncing_;
-    apply(handle, Change::Selection);
-    if ((w->style & ES_READONLY) != 0 || (d.removed == 0 && d.inserted == 0)) {
-        return;
-    }
-    const std::string typed = windows1252FromUtf8(after.mid(d.from, d.inserted).toStdString());
-    postFor(handle, [handle, d, typed] {
-        if (!input::click(handle)) {
+// Typing over characters [from, to) of an edit box, as a user selecting them
+// and typing would; no text deletes them.
+void QtView::typeOver(HWND edit, int from, int to, const QString& text) {
+    const std::string typed = windows1252FromUtf8(text.toStdString());
+    postFor(edit, [edit, from, to, typed] {
+        if (!input::click(edit)) {
             return;
         }
         // Encoded, a character of the widget's text is one of the core's.
-        SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(d.from),
-                     static_cast<LPARAM>(d.from + d.removed));
-        input::typeText(handle, typed.empty() ? std::string_view("\b") : typed);
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+        input::typeText(edit, typed.empty() ? std::string_view("\b") : typed);
     });
 }
 
@@ -855,13 +832,6 @@ void QtView::nameControls(HWND dialog) {
         }
         if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
             arrows->nameArrows(widget->accessibleName());
-        }
-        // Qt's own interfaces find a label by its buddy.
-        if (qobject_cast<QLineEdit*>(widget) != nullptr && !named.labels.empty()) {
-            if (auto* label = qobject_cast<QLabel*>(widgetOf(named.labels.front()));
-                label != nullptr && label->buddy() == nullptr) {
-                label->setBuddy(widget);
-            }
         }
         shown_[control].labels = std::move(named.labels);
     }

@@ -89,7 +89,7 @@ class QtView final : public QObject, public View {
     void updateDefaultButtons(HWND dialog);
     void nameControls(HWND dialog);
     void showText(QLineEdit* edit, const QString& text, bool readOnly);
-    void textEditedByTool(QLineEdit* edit, HWND handle);
+    void typeOver(HWND edit, int from, int to, const QString& text);
     void focusAskedFor(HWND control);
     void focusMovedByQt(HWND to, Qt::FocusReason reason);
     void keepActive();
