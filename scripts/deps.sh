@@ -17,6 +17,10 @@ packages=(
     qt6-base-dev fonts-dejavu-core
     # peak memory in scripts/bench-settle.sh and scripts/measure-startup.sh
     time
+    # the screen-reader test (tests/accessibility): a virtual X display, keys
+    # typed into it, a private session bus, the accessibility bus and registry,
+    # and the Python client a screen reader uses
+    xvfb xdotool dbus at-spi2-core python3-pyatspi
 )
 
 "$(dirname "$0")/install-missing.sh" "${packages[@]}"

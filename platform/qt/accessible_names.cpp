@@ -11,6 +11,7 @@ namespace {
 // A closed drop-down list is about this tall; its template height includes
 // the dropped-down part.
 constexpr int kClosedListHeight = 12;
+constexpr DWORD kRadioButton = 0x4;  // BS_RADIOBUTTON
 
 struct Box {
     int left, top, right, bottom;
@@ -75,14 +76,17 @@ struct Labels {
         return best;
     }
 
-    // The nearest label above whose width spans the control's centre.
+    // The nearest label above whose width spans the control's centre, in the
+    // same group box: a heading outside it belongs to other controls.
     const Window* columnLabel(const Window& control) const {
         const Box c = boxOf(control);
+        const Window* group = groupBox(control);
         const Window* best = nullptr;
         for (const Window* w : controls) {
             const Box b = boxOf(*w);
             if (isLabel(*w) && b.bottom <= c.top + 1 && b.left <= c.centreX() &&
-                c.centreX() <= b.right && (best == nullptr || b.bottom > boxOf(*best).bottom)) {
+                c.centreX() <= b.right && groupBox(*w) == group &&
+                (best == nullptr || b.bottom > boxOf(*best).bottom)) {
                 best = w;
             }
         }
@@ -104,27 +108,45 @@ struct Labels {
         return best;
     }
 
-    std::string nameOf(const Window& control) const {
+    AccessibleName nameOf(const Window& control) const {
         if (namedByOwnText(control)) {
-            return withoutMnemonics(control.text);
+            AccessibleName named{withoutMnemonics(control.text), {}};
+            // A radio button's group is labelled by the text before it.
+            bool beside = false;
+            if (const Window* row = rowLabel(control, beside);
+                row != nullptr && control.kind == ControlKind::Button &&
+                (control.type() == kRadioButton || control.type() == BS_AUTORADIOBUTTON)) {
+                named.labels.push_back(row->handle);
+            }
+            return named;
         }
         bool beside = false;
         const Window* row = rowLabel(control, beside);
         const Window* column = columnLabel(control);
         if (row != nullptr) {
             const std::string rowName = withoutMnemonics(row->text);
-            if (column == nullptr || beside) {
-                return rowName;
+            if (column == nullptr || (beside && !headsRow(*column, control, rowName))) {
+                return {rowName, {row->handle}};
             }
-            return rowName + " " + withoutMnemonics(column->text);
+            return {rowName + " " + withoutMnemonics(column->text), {row->handle, column->handle}};
         }
         if (column != nullptr) {
-            return withoutMnemonics(column->text);
+            return {withoutMnemonics(column->text), {column->handle}};
         }
         if (const Window* group = groupBox(control); group != nullptr) {
-            return withoutMnemonics(group->text);
+            return {withoutMnemonics(group->text), {group->handle}};
         }
-        return control.text;
+        return {control.text, {}};
+    }
+
+    // A heading above a control and no wider than it, a grid's column, names
+    // it along with the label beside it, unless the label starts with it.
+    static bool headsRow(const Window& column, const Window& control, const std::string& rowName) {
+        const std::string heading = withoutMnemonics(column.text);
+        const Box c = boxOf(control);
+        const Box h = boxOf(column);
+        return c.left <= h.left && h.right <= c.right &&
+               rowName.compare(0, heading.size(), heading) != 0;
     }
 };
 
@@ -145,8 +167,8 @@ std::string withoutMnemonics(std::string_view text) {
     return out;
 }
 
-std::map<HWND, std::string> accessibleNames(HWND dialog) {
-    std::map<HWND, std::string> names;
+std::map<HWND, AccessibleName> accessibleNames(HWND dialog) {
+    std::map<HWND, AccessibleName> names;
     const Window* d = findWindow(dialog);
     if (d == nullptr) {
         return names;
@@ -165,14 +187,38 @@ std::map<HWND, std::string> accessibleNames(HWND dialog) {
         }
     }
     for (const Window* w : labels.controls) {
-        names[w->handle] = labels.nameOf(*w);
+        AccessibleName named = labels.nameOf(*w);
+        if (named.name.empty() && w->kind == ControlKind::Edit && (w->style & ES_READONLY) != 0) {
+            // A box that only shows the dialog's answer.
+            named.name = windowName(dialog);
+        }
+        names[w->handle] = std::move(named);
     }
     // Arrows are named after the box they step.
     for (const Window* w : upDowns) {
         const auto buddy = names.find(w->buddy);
-        names[w->handle] = buddy != names.end() ? buddy->second : std::string();
+        names[w->handle] = buddy != names.end() ? buddy->second : AccessibleName{};
     }
     return names;
+}
+
+std::string windowName(HWND window) {
+    const Window* d = findWindow(window);
+    if (d == nullptr) {
+        return {};
+    }
+    if (!d->text.empty()) {
+        return d->text;
+    }
+    for (const bool groups : {true, false}) {
+        for (HWND child : d->children) {
+            const Window* w = findWindow(child);
+            if (w != nullptr && !w->text.empty() && (groups ? isGroupBox(*w) : isLabel(*w))) {
+                return withoutMnemonics(w->text);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace quorvel::platform::qt

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_view.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -18,11 +19,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
 #include "platform/core/resource_script.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/accessible_names.h"
 #include "platform/qt/widgets.h"
 
@@ -38,6 +42,7 @@ constexpr UINT kMessageBoxButtons = 0x0F;
 constexpr UINT kMessageBoxIcons = 0xF0;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
+constexpr int kWheelStep = 120;  // one notch of a mouse wheel
 
 QString decoded(const std::string& text) {
     return QString::fromStdString(utf8FromWindows1252(text));
@@ -108,6 +113,14 @@ Qt::WindowFlags windowFlagsOf(const Window& w, bool owned) {
     return flags;
 }
 
+// A pop-up menu, named for screen readers by its text without the mnemonic.
+template <class Parent>
+QMenu* addPopup(Parent* parent, const MenuItem& item) {
+    QMenu* menu = parent->addMenu(decoded(item.text));
+    menu->setAccessibleName(decoded(withoutMnemonics(item.text)));
+    return menu;
+}
+
 void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
                   const std::function<void(int)>& chosen) {
     for (const MenuItem& item : items) {
@@ -116,7 +129,7 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
             continue;
         }
         if (item.popup) {
-            addMenuItems(menu->addMenu(decoded(item.text)), item.items, chosen);
+            addMenuItems(addPopup(menu, item), item.items, chosen);
             continue;
         }
         QAction* action = menu->addAction(decoded(item.text));
@@ -133,9 +146,33 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
 QtView::QtView() {
     QApplication::setQuitOnLastWindowClosed(false);
     setView(this);
+    installAccessibleInterfaces({
+        .handleOf =
+            [this](const QObject* object) {
+                const auto found = handles_.find(object);
+                return found == handles_.end() ? nullptr : found->second;
+            },
+        .click = [this](HWND control) { postFor(control, [control] { input::click(control); }); },
+        .focus = [this](HWND control) { focusAskedFor(control); },
+        .typeOver = [this](HWND edit, int from, int to,
+                           const QString& text) { typeOver(edit, from, to, text); },
+        .labelsOf =
+            [this](HWND control) {
+                QList<QObject*> widgets;
+                if (const auto found = shown_.find(control); found != shown_.end()) {
+                    for (HWND label : found->second.labels) {
+                        if (QWidget* widget = widgetOf(label)) {
+                            widgets.append(widget);
+                        }
+                    }
+                }
+                return widgets;
+            },
+    });
 }
 
 QtView::~QtView() {
+    installAccessibleInterfaces({});
     if (currentView() == this) {
         setView(nullptr);
     }
@@ -263,7 +300,7 @@ void QtView::buildMenu(WindowFrame* frame, const Window& w) {
     };
     for (const MenuItem& item : w.menu->items) {
         if (item.popup) {
-            addMenuItems(bar->addMenu(decoded(item.text)), item.items, chosen);
+            addMenuItems(addPopup(bar, item), item.items, chosen);
         } else if (!item.separator) {
             QAction* action = bar->addAction(decoded(item.text));
             action->setEnabled(!item.grayed);
@@ -295,7 +332,7 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
                 radio->setAutoExclusive(false);  // the core clears the group
                 button = radio;
             } else {
-                auto* push = new QPushButton(parent);
+                auto* push = new PushButtonWidget(parent);
                 push->setAutoDefault(false);
                 button = push;
             }
@@ -304,7 +341,7 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
             return button;
         }
         case ControlKind::Edit: {
-            auto* edit = new QLineEdit(parent);
+            auto* edit = new EditWidget(parent);
             edit->setContextMenuPolicy(Qt::NoContextMenu);
             edit->setAcceptDrops(false);
             edit->setDragEnabled(false);
@@ -400,6 +437,71 @@ void QtView::destroyed(HWND window) {
         widget->hide();
         delete widget;
     }
+}
+
+// Edit boxes -------------------------------------------------------------------
+
+namespace {
+
+// The span where two texts differ: [from, from + removed) of the old text
+// became [from, from + inserted) of the new.
+struct Difference {
+    qsizetype from = 0;
+    qsizetype removed = 0;
+    qsizetype inserted = 0;
+};
+
+Difference differenceOf(const QString& before, const QString& after) {
+    qsizetype from = 0;
+    while (from < before.size() && from < after.size() && before[from] == after[from]) {
+        ++from;
+    }
+    qsizetype tail = 0;
+    while (tail < before.size() - from && tail < after.size() - from &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    return {from, before.size() - from - tail, after.size() - from - tail};
+}
+
+}  // namespace
+
+// Only the part that changed is replaced, so that a screen reader hears one
+// character typed as one character, not the whole text again; a read-only
+// box announces its new value.
+void QtView::showText(QLineEdit* edit, const QString& text, bool readOnly) {
+    const QString before = edit->text();
+    if (before == text) {
+        return;
+    }
+    const Difference d = differenceOf(before, text);
+    edit->setSelection(static_cast<int>(d.from), static_cast<int>(d.removed));
+    if (d.inserted > 0) {
+        edit->insert(text.mid(d.from, d.inserted));
+    } else {
+        edit->del();
+    }
+    if (edit->text() != text) {
+        edit->setText(text);  // the widget's limit, should the core's be larger
+    }
+    if (readOnly) {
+        QAccessibleValueChangeEvent event(edit, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Typing over characters [from, to) of an edit box, as a user selecting them
+// and typing would; no text deletes them.
+void QtView::typeOver(HWND edit, int from, int to, const QString& text) {
+    const std::string typed = windows1252FromUtf8(text.toStdString());
+    postFor(edit, [edit, from, to, typed] {
+        if (!input::click(edit)) {
+            return;
+        }
+        // Encoded, a character of the widget's text is one of the core's.
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+        input::typeText(edit, typed.empty() ? std::string_view("\b") : typed);
+    });
 }
 
 // Geometry -----------------------------------------------------------------
@@ -518,7 +620,7 @@ void QtView::apply(HWND window, Change what) {
                     label->setText(decoded(withoutMnemonics(w->text)));
                 }
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                edit->setText(decoded(w->text));
+                showText(edit, decoded(w->text), (w->style & ES_READONLY) != 0);
                 apply(window, Change::Selection);
             }
             if (const auto top = shown_.find(topLevelOf(window));
@@ -635,7 +737,10 @@ void QtView::showTopLevel(HWND window, bool show) {
     frame->activateWindow();
     if (const HWND focus = GetFocus(); topLevelOf(focus) == window) {
         if (QWidget* widget = widgetOf(focus); widget != nullptr && widget != frame) {
+            ++syncing_;
             widget->setFocus(Qt::OtherFocusReason);
+            --syncing_;
+            frame->setAttribute(Qt::WA_KeyboardFocusChange);
         }
     }
 }
@@ -644,6 +749,9 @@ void QtView::focusChanged(HWND from, HWND to) {
     ++syncing_;
     if (QWidget* widget = widgetOf(to); widget != nullptr) {
         widget->setFocus(Qt::OtherFocusReason);
+        // The style draws its focus cue only after keyboard use; the window
+        // shows where the focus is always.
+        widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         // The focus moving to another of our windows (a modal dialog
         // ending, say) takes the activation along.
         QWidget* window = widget->window();
@@ -662,6 +770,37 @@ void QtView::focusChanged(HWND from, HWND to) {
     }
 }
 
+// Where an assistive tool moves the focus, the dialog manager moves it, as
+// Tab would.
+void QtView::focusAskedFor(HWND control) {
+    post([control] {
+        if (const Window* w = findWindow(control); w != nullptr && w->isChild()) {
+            SendMessageA(w->parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        }
+    });
+}
+
+// Qt moved the focus itself: an assistive tool asking for it (Qt's own
+// interface for an edit box gives the focus directly) goes to the dialog
+// manager; anything else (a window activated, the focused widget disabled)
+// is undone.
+void QtView::focusMovedByQt(HWND to, Qt::FocusReason reason) {
+    if (reason == Qt::OtherFocusReason) {
+        focusAskedFor(to);
+    }
+    QTimer::singleShot(0, this, [this] {
+        ++syncing_;
+        QWidget* focus = widgetOf(GetFocus());
+        if (focus != nullptr && focus->isEnabled() && focus->isVisible()) {
+            focus->setFocus(Qt::OtherFocusReason);
+        } else if (QWidget* shown = QApplication::focusWidget();
+                   shown != nullptr && handles_.count(shown) != 0 && shown != focus) {
+            shown->clearFocus();
+        }
+        --syncing_;
+    });
+}
+
 // The push button Enter would press looks like the default one.
 void QtView::updateDefaultButtons(HWND dialog) {
     const Window* d = findWindow(dialog);
@@ -676,11 +815,25 @@ void QtView::updateDefaultButtons(HWND dialog) {
     }
 }
 
+// Names change only when they do: every change is announced.
 void QtView::nameControls(HWND dialog) {
-    for (const auto& [control, name] : accessibleNames(dialog)) {
-        if (QWidget* widget = widgetOf(control); widget != nullptr) {
-            widget->setAccessibleName(decoded(name));
+    if (QWidget* frame = widgetOf(dialog); frame != nullptr) {
+        if (const QString name = decoded(windowName(dialog)); frame->accessibleName() != name) {
+            frame->setAccessibleName(name);
         }
+    }
+    for (auto& [control, named] : accessibleNames(dialog)) {
+        QWidget* widget = widgetOf(control);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (const QString name = decoded(named.name); widget->accessibleName() != name) {
+            widget->setAccessibleName(name);
+        }
+        if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
+            arrows->nameArrows(widget->accessibleName());
+        }
+        shown_[control].labels = std::move(named.labels);
     }
 }
 
@@ -789,6 +942,12 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
                 });
             }
             return true;
+        case QEvent::FocusIn:
+            if (const HWND handle = handleOf(watched);
+                syncing_ == 0 && handles_.count(watched) != 0 && handle != GetFocus()) {
+                focusMovedByQt(handle, static_cast<QFocusEvent*>(event)->reason());
+            }
+            return false;
         case QEvent::Shortcut:
             // A button's mnemonic clicks it through the core.
             if (const HWND handle = handleOf(watched);
@@ -810,8 +969,26 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Wheel:
-            // The wheel does not change a drop-down list's item behind the core's back.
-            return qobject_cast<QComboBox*>(watched) != nullptr;
+            // The wheel over the focused drop-down list steps its choice as
+            // the arrow keys do; it never changes a list behind the core's back.
+            if (qobject_cast<QComboBox*>(watched) == nullptr) {
+                return false;
+            }
+            if (handleOf(watched) != GetFocus()) {
+                wheelTurned_ = 0;
+                return true;
+            }
+            // A notch of a mouse wheel is one step; a touchpad's small turns add up.
+            wheelTurned_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+            for (; std::abs(wheelTurned_) >= kWheelStep;
+                 wheelTurned_ -= wheelTurned_ > 0 ? kWheelStep : -kWheelStep) {
+                post([handle = handleOf(watched), down = wheelTurned_ < 0] {
+                    if (GetFocus() == handle) {
+                        input::pressKey(down ? VK_DOWN : VK_UP);
+                    }
+                });
+            }
+            return true;
         case QEvent::Paint:
             if (firstPaint_ && qobject_cast<QWidget*>(watched) != nullptr &&
                 handles_.count(watched) == 0) {

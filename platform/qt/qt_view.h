@@ -19,11 +19,13 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/core/view.h"
 #include "platform/qt/dialog_units.h"
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace quorvel::platform::qt {
 
@@ -71,7 +73,8 @@ class QtView final : public QObject, public View {
         WindowFrame* frame = nullptr;  // top-level windows only
         QFont font;                    // top-level windows: the template's font
         BaseUnits units;
-        bool placed = false;  // shown at least once
+        bool placed = false;       // shown at least once
+        std::vector<HWND> labels;  // controls: the static texts naming it
     };
 
     void createTopLevel(const Window& w);
@@ -85,6 +88,10 @@ class QtView final : public QObject, public View {
     void apply(HWND window, Change what);
     void updateDefaultButtons(HWND dialog);
     void nameControls(HWND dialog);
+    void showText(QLineEdit* edit, const QString& text, bool readOnly);
+    void typeOver(HWND edit, int from, int to, const QString& text);
+    void focusAskedFor(HWND control);
+    void focusMovedByQt(HWND to, Qt::FocusReason reason);
     void keepActive();
     void runOne();
     // Runs action, then shows the window as the core has it, in case the
@@ -99,6 +106,7 @@ class QtView final : public QObject, public View {
     std::deque<std::function<void()>> pending_;
     int syncing_ = 0;  // widgets are being set from the core: their signals are not input
     bool spaceDown_ = false;
+    int wheelTurned_ = 0;  // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
 };
 

@@ -2,9 +2,14 @@
 
 #include <qdrawutil.h>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
+#include <algorithm>
 
 namespace quorvel::platform::qt {
 
@@ -84,7 +89,36 @@ void ComboBoxWidget::showListFromCore(bool show) {
     fromCore_ = false;
 }
 
+namespace {
+
+// Lists drop down below the box at the height the template gives them, with
+// a scroll bar, rather than as a menu over it as tall as all their items.
+class DroppedListStyle final : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
+
+ComboBoxWidget::ComboBoxWidget(QWidget* parent) : QComboBox(parent) {
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = new DroppedListStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    setStyle(style);
+}
+
 void ComboBoxWidget::showPopup() {
+    if (!isEnabled()) {
+        return;  // however asked, a disabled list does not open
+    }
     if (!fromCore_ && opened) {
         opened();
     }
@@ -95,6 +129,34 @@ void ComboBoxWidget::hidePopup() {
     QComboBox::hidePopup();
     if (!fromCore_ && closed) {
         closed();
+    }
+}
+
+namespace {
+
+void drawFocusRect(QWidget* widget, QRect rect, QPalette::ColorRole background) {
+    QPainter painter(widget);
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = rect;
+    option.backgroundColor = widget->palette().color(background);
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+}
+
+}  // namespace
+
+void PushButtonWidget::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (hasFocus()) {
+        const int inset = std::max(3, height() / 6);
+        drawFocusRect(this, rect().adjusted(inset, inset, -inset, -inset), QPalette::Button);
+    }
+}
+
+void EditWidget::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFrame() && hasFocus()) {
+        drawFocusRect(this, rect(), QPalette::Base);
     }
 }
 
@@ -112,6 +174,15 @@ UpDownWidget::UpDownWidget(QWidget* parent)
     };
     setUp(up_, Qt::UpArrow, true);
     setUp(down_, Qt::DownArrow, false);
+}
+
+void UpDownWidget::nameArrows(const QString& name) {
+    const QString up = name.isEmpty() ? QStringLiteral("Up") : name + QStringLiteral(" up");
+    const QString down = name.isEmpty() ? QStringLiteral("Down") : name + QStringLiteral(" down");
+    if (up_->accessibleName() != up) {
+        up_->setAccessibleName(up);
+        down_->setAccessibleName(down);
+    }
 }
 
 void UpDownWidget::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,8 @@
 // user opening and closing it, and the up-down arrows.
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 
@@ -56,7 +58,7 @@ class GroupBoxWidget : public QWidget {
 
 class ComboBoxWidget : public QComboBox {
   public:
-    explicit ComboBoxWidget(QWidget* parent) : QComboBox(parent) {}
+    explicit ComboBoxWidget(QWidget* parent);
 
     // The user opened or closed the list (not the program through the core).
     std::function<void()> opened;
@@ -72,11 +74,32 @@ class ComboBoxWidget : public QComboBox {
     bool fromCore_ = false;
 };
 
+// A push button that shows the focus with a rectangle inside it, as the style
+// alone does not tell a focused default button from an unfocused one.
+class PushButtonWidget : public QPushButton {
+  public:
+    explicit PushButtonWidget(QWidget* parent) : QPushButton(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An edit box; one without a border shows the focus with a rectangle.
+class EditWidget : public QLineEdit {
+  public:
+    explicit EditWidget(QWidget* parent) : QLineEdit(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class UpDownWidget : public QWidget {
   public:
     explicit UpDownWidget(QWidget* parent);
 
     std::function<void(bool up)> stepped;
+    // Names the two arrows after the box they step.
+    void nameArrows(const QString& name);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

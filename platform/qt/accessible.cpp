@@ -1,0 +1,358 @@
+#include "platform/qt/accessible.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "platform/core/view.h"
+
+namespace quorvel::platform::qt {
+namespace {
+
+constexpr DWORD kCheckBox = 0x2;
+constexpr DWORD kRadioButton = 0x4;
+constexpr DWORD k3State = 0x5;
+constexpr DWORD kAuto3State = 0x6;
+
+AssistiveInput& assistive() {
+    static AssistiveInput input;
+    return input;
+}
+
+HWND handleOf(const QAccessibleWidget& widget) {
+    return assistive().handleOf ? assistive().handleOf(widget.object()) : nullptr;
+}
+
+// The control would take a click: shown and enabled, in a window that is not
+// waiting for a modal dialog.
+bool takesInput(HWND control) {
+    for (const Window* w = findWindow(control); w != nullptr; w = findWindow(w->parent)) {
+        if (!w->enabled() || !w->visible()) {
+            return false;
+        }
+        if (!w->isChild()) {
+            break;
+        }
+    }
+    return findWindow(control) != nullptr;
+}
+
+QAccessible::Role buttonRole(const Window& w) {
+    switch (w.type()) {
+        case BS_GROUPBOX:
+            return QAccessible::Grouping;
+        case kCheckBox:
+        case BS_AUTOCHECKBOX:
+        case k3State:
+        case kAuto3State:
+            return QAccessible::CheckBox;
+        case kRadioButton:
+        case BS_AUTORADIOBUTTON:
+            return QAccessible::RadioButton;
+        default:
+            return QAccessible::PushButton;
+    }
+}
+
+// What the view's controls have in common: the name the view worked out,
+// the labels it came from, the focusable state and the focus action.
+class ControlAccessible : public QAccessibleWidget {
+  public:
+    ControlAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return widget()->accessibleName();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = role() != QAccessible::Grouping && takesInput(handleOf(*this));
+        return s;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
+        if ((match & QAccessible::Label) != 0) {
+            const HWND handle = handleOf(*this);
+            for (QObject* label :
+                 assistive().labelsOf ? assistive().labelsOf(handle) : QList<QObject*>{}) {
+                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(label)) {
+                    found.append({i, QAccessible::Label});
+                }
+            }
+        }
+        return found;
+    }
+
+    QStringList actionNames() const override {
+        if (role() == QAccessible::Grouping || !takesInput(handleOf(*this))) {
+            return {};
+        }
+        return ownActions() << setFocusAction();
+    }
+
+    void doAction(const QString& action) override {
+        const HWND handle = handleOf(*this);
+        if (!actionNames().contains(action)) {
+            return;  // refused: the control takes no input now
+        }
+        if (action == setFocusAction()) {
+            assistive().focus(handle);
+        } else {
+            act(handle, action);
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  protected:
+    virtual QStringList ownActions() const { return {}; }
+    virtual void act(HWND, const QString&) {}
+};
+
+class ButtonAccessible final : public ControlAccessible {
+  public:
+    ButtonAccessible(QWidget* widget, QAccessible::Role role) : ControlAccessible(widget, role) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = ControlAccessible::state();
+        const Window* w = findWindow(handleOf(*this));
+        if (w == nullptr) {
+            return s;
+        }
+        if (role() == QAccessible::CheckBox || role() == QAccessible::RadioButton) {
+            s.checkable = true;
+            s.checked = w->check == BST_CHECKED;
+            s.checkStateMixed = w->check == 2;
+        }
+        if (const auto* push = qobject_cast<const QPushButton*>(widget())) {
+            s.defaultButton = push->isDefault();
+        }
+        s.pressed = w->pushed;
+        return s;
+    }
+
+  protected:
+    // A press or a toggle is what a click does to the control.
+    QStringList ownActions() const override {
+        if (role() == QAccessible::PushButton) {
+            return {pressAction()};
+        }
+        return {toggleAction(), pressAction()};
+    }
+    void act(HWND handle, const QString&) override { assistive().click(handle); }
+};
+
+class ListAccessible final : public ControlAccessible {
+  public:
+    explicit ListAccessible(QWidget* widget) : ControlAccessible(widget, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return list()->currentText();
+        }
+        return ControlAccessible::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = ControlAccessible::state();
+        const Window* w = findWindow(handleOf(*this));
+        s.hasPopup = true;
+        s.expandable = true;
+        s.expanded = w != nullptr && w->dropped;
+        s.collapsed = !s.expanded;
+        return s;
+    }
+
+    // The items, as the list that drops down shows them.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+    }
+
+  protected:
+    QStringList ownActions() const override { return {pressAction()}; }
+    // A press is a click: it opens the list, or closes an open one.
+    void act(HWND handle, const QString&) override { assistive().click(handle); }
+
+  private:
+    const QComboBox* list() const { return static_cast<const QComboBox*>(widget()); }
+};
+
+// An edit box. Its text can be read and selected; text put in is typed, over
+// the characters it replaces. A read-only box takes none, and announces a new
+// text as a new value, as a screen reader expects of a field that shows a
+// result.
+class EditAccessible final : public ControlAccessible,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface,
+                             public QAccessibleValueInterface {
+  public:
+    explicit EditAccessible(QWidget* widget)
+        : ControlAccessible(widget, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        if (type == QAccessible::EditableTextInterface && !readOnly()) {
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        }
+        if (type == QAccessible::ValueInterface && readOnly()) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return ControlAccessible::interface_cast(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = ControlAccessible::state();
+        s.readOnly = readOnly();
+        s.editable = !readOnly();
+        s.selectableText = true;
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? edit()->text() : ControlAccessible::text(t);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        const int size = characterCount();
+        start = std::clamp(start, 0, size);
+        end = std::clamp(end, start, size);
+        if (!readOnly() && takesInput(handleOf(*this)) && (start < end || !text.isEmpty())) {
+            assistive().typeOver(handleOf(*this), start, end, text);
+        }
+    }
+
+    // Text: selecting it and moving the caret are the user's input, which the
+    // view hands to the core.
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && edit()->hasSelectedText()) {
+            *start = edit()->selectionStart();
+            *end = *start + static_cast<int>(edit()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { edit()->deselect(); }
+    void setSelection(int, int start, int end) override {
+        edit()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        return edit()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
+    QRect characterRect(int offset) const override {
+        const QString shown = edit()->text();
+        if (offset < 0 || offset >= shown.size()) {
+            return {};
+        }
+        const QFontMetrics metrics = edit()->fontMetrics();
+        const QRect area = edit()->contentsRect();
+        const int x = area.left() + metrics.horizontalAdvance(shown.left(offset));
+        const QRect local(x, area.top(), metrics.horizontalAdvance(shown.at(offset)),
+                          area.height());
+        return QRect(edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    // Value: the text, which no tool can set.
+    QVariant currentValue() const override { return edit()->text(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+
+  private:
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    bool readOnly() const {
+        const Window* w = findWindow(handleOf(*this));
+        return w == nullptr || (w->style & ES_READONLY) != 0;
+    }
+};
+
+// A top-level window: a dialog when made from a template, with the name of
+// its caption (or of its contents when it has none), modal while its owner
+// waits for it.
+class WindowAccessible final : public QAccessibleWidget {
+  public:
+    WindowAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return widget()->accessibleName().isEmpty() ? widget()->windowTitle()
+                                                        : widget()->accessibleName();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.modal = widget()->windowModality() != Qt::NonModal;
+        return s;
+    }
+};
+
+QAccessibleInterface* create(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    const HWND handle =
+        widget != nullptr && assistive().handleOf ? assistive().handleOf(widget) : nullptr;
+    const Window* w = findWindow(handle);
+    if (w == nullptr) {
+        return nullptr;
+    }
+    switch (w->kind) {
+        case ControlKind::Button:
+            return new ButtonAccessible(widget, buttonRole(*w));
+        case ControlKind::ComboBox:
+            return new ListAccessible(widget);
+        case ControlKind::Edit:
+            return new EditAccessible(widget);
+        case ControlKind::Window:
+            if (!w->isChild()) {
+                return new WindowAccessible(
+                    widget, w->isDialog ? QAccessible::Dialog : QAccessible::Window);
+            }
+            return nullptr;
+        default:
+            return nullptr;  // Qt's own, which the view keeps in step
+    }
+}
+
+}  // namespace
+
+void installAccessibleInterfaces(AssistiveInput input) {
+    static const bool installed = [] {
+        QAccessible::installFactory(create);
+        return true;
+    }();
+    (void)installed;
+    assistive() = std::move(input);
+}
+
+}  // namespace quorvel::platform::qt
