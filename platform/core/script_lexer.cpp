@@ -163,10 +163,13 @@ class Lexer {
             const int digit = std::isdigit(static_cast<unsigned char>(digits[i]))
                                   ? digits[i] - '0'
                                   : std::toupper(static_cast<unsigned char>(digits[i])) - 'A' + 10;
-            if (digit < 0 || digit >= base || value > 0xFFFFFFFFLL) {
+            if (digit < 0 || digit >= base) {
                 fail(token, "bad number '" + token.text + "'");
             }
             value = value * base + digit;
+            if (value > 0xFFFFFFFFLL) {
+                fail(token, "bad number '" + token.text + "'");  // more than 32 bits
+            }
         }
         token.value = value;
         return token;
