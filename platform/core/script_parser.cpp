@@ -332,16 +332,16 @@ class Parser {
         static const Kind kinds[] = {
             {"LTEXT", "Static", SS_LEFT | WS_GROUP, true},
             {"CTEXT", "Static", SS_CENTER | WS_GROUP, true},
-            {"RTEXT", "Static", 0x2 | WS_GROUP, true},
+            {"RTEXT", "Static", SS_RIGHT | WS_GROUP, true},
             {"PUSHBUTTON", "Button", BS_PUSHBUTTON | WS_TABSTOP, true},
             {"DEFPUSHBUTTON", "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, true},
             {"GROUPBOX", "Button", BS_GROUPBOX, true},
             {"AUTORADIOBUTTON", "Button", BS_AUTORADIOBUTTON | WS_TABSTOP, true},
             {"AUTOCHECKBOX", "Button", BS_AUTOCHECKBOX | WS_TABSTOP, true},
-            {"RADIOBUTTON", "Button", 0x4 | WS_TABSTOP, true},
-            {"CHECKBOX", "Button", 0x2 | WS_TABSTOP, true},
+            {"RADIOBUTTON", "Button", BS_RADIOBUTTON | WS_TABSTOP, true},
+            {"CHECKBOX", "Button", BS_CHECKBOX | WS_TABSTOP, true},
             {"EDITTEXT", "Edit", ES_LEFT | WS_BORDER | WS_TABSTOP, false},
-            {"COMBOBOX", "ComboBox", 0x1 | WS_TABSTOP, false},
+            {"COMBOBOX", "ComboBox", CBS_SIMPLE | WS_TABSTOP, false},
             {"ICON", "Static", SS_ICON, true},
         };
         const Token& keyword = take();
