@@ -7,12 +7,12 @@ namespace {
 
 bool isCheckable(const Window* w) {
     const DWORD type = w->type();
-    return type == 0x2 || type == BS_AUTOCHECKBOX || type == 0x4 || type == BS_AUTORADIOBUTTON ||
-           type == 0x5 || type == 0x6;
+    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+           type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
 }
 
 bool isRadio(const Window* w) {
-    return w->type() == 0x4 || w->type() == BS_AUTORADIOBUTTON;
+    return w->type() == BS_RADIOBUTTON || w->type() == BS_AUTORADIOBUTTON;
 }
 
 void setCheck(HWND button, WPARAM check) {

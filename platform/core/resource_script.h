@@ -1,10 +1,12 @@
 #pragma once
 
 // The resources of a resource script (.rc) as the core uses them: dialog
-// templates, menus and icons. read() understands the preprocessor lines such
-// scripts use (#include, #define, #if...) and the DIALOG, DIALOGEX, MENU and
-// ICON statements; anything it cannot read is an error naming the file and
-// line.
+// templates, menus, icons and string tables. readResourceScript() understands
+// the preprocessor lines such scripts use (#include, #define, #if...) and the
+// DIALOG, DIALOGEX, MENU, ICON and STRINGTABLE statements; anything it cannot
+// read is an error naming the file and line. It runs when the program is
+// built (platform/rc_embed); the program links what it read as constant
+// records (resources.h).
 
 #include <functional>
 #include <optional>
@@ -70,10 +72,16 @@ struct IconResource {
     std::string bytes;  // the .ico file
 };
 
+struct StringResource {
+    int id = 0;
+    std::string text;
+};
+
 struct ResourceScript {
     std::vector<DialogTemplate> dialogs;
     std::vector<MenuResource> menus;
     std::vector<IconResource> icons;
+    std::vector<StringResource> strings;  // every STRINGTABLE's entries
 };
 
 // Reads a file named relative to the script's folder ("resource.h",

@@ -1,97 +1,148 @@
 #include "platform/core/resources.h"
 
-#include <cstdio>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace quorvel::platform {
 namespace {
 
-struct Embedded {
-    std::map<std::string, std::string> files;
-    std::string script;
-};
-
-struct Registry {
-    std::vector<Embedded> embedded;
-    std::vector<ResourceScript> scripts;
-    std::size_t read = 0;  // how many of the embedded scripts have been read
-};
-
-Registry& registry() {
-    static Registry instance;
-    return instance;
+ResourceName nameOf(const NameRecord& record) {
+    ResourceName name;
+    name.number = record.number;
+    name.text = record.text == nullptr ? "" : record.text;
+    return name;
 }
 
-const std::vector<ResourceScript>& scripts() {
-    Registry& r = registry();
-    while (r.read < r.embedded.size()) {
-        const Embedded& embedded = r.embedded[r.read++];
-        ScriptReadResult result = readResourceScript(
-            embedded.script, [&embedded](const std::string& path) -> std::optional<std::string> {
-                const auto found = embedded.files.find(path);
-                if (found == embedded.files.end()) {
-                    return std::nullopt;
-                }
-                return found->second;
-            });
-        if (result.script) {
-            r.scripts.push_back(std::move(*result.script));
-        } else {
-            // The build reads every script before embedding it, so this
-            // means a script was embedded by hand.
-            std::fprintf(stderr, "resource script: %s\n", result.error.c_str());
-        }
+bool sameName(const NameRecord& record, const ResourceName& name) {
+    return record.number == name.number && name.text == (record.text == nullptr ? "" : record.text);
+}
+
+ControlTemplate controlOf(const ControlRecord& record) {
+    ControlTemplate control;
+    control.className = record.className;
+    control.text = record.text;
+    if (record.hasImage) {
+        control.image = nameOf(record.image);
     }
-    return r.scripts;
+    control.id = record.id;
+    control.rect = record.rect;
+    control.style = record.style;
+    control.exStyle = record.exStyle;
+    return control;
 }
 
-template <typename T, typename Name>
-const T* find(const std::vector<T> ResourceScript::*member, const Name& name) {
-    for (const ResourceScript& script : scripts()) {
-        for (const T& item : script.*member) {
-            if constexpr (std::is_same_v<Name, ResourceName>) {
-                if (item.name.number == name.number && item.name.text == name.text) {
-                    return &item;
-                }
-            } else {
-                if (name != nullptr && item.name.matches(name)) {
-                    return &item;
-                }
-            }
+DialogTemplate dialogOf(const DialogRecord& record) {
+    DialogTemplate dialog;
+    dialog.name = nameOf(record.name);
+    dialog.extended = record.extended;
+    dialog.rect = record.rect;
+    dialog.style = record.style;
+    dialog.exStyle = record.exStyle;
+    dialog.caption = record.caption;
+    dialog.className = record.className;
+    if (record.hasMenu) {
+        dialog.menu = nameOf(record.menu);
+    }
+    dialog.fontName = record.fontName;
+    dialog.fontPointSize = record.fontPointSize;
+    for (std::size_t i = 0; i < record.controlCount; ++i) {
+        dialog.controls.push_back(controlOf(record.controls[i]));
+    }
+    return dialog;
+}
+
+std::vector<MenuItem> menuItemsOf(const MenuItemRecord* records, std::size_t count) {
+    std::vector<MenuItem> items;
+    for (std::size_t i = 0; i < count; ++i) {
+        const MenuItemRecord& record = records[i];
+        MenuItem item;
+        item.text = record.text;
+        item.id = record.id;
+        item.separator = record.separator;
+        item.grayed = record.grayed;
+        item.checked = record.checked;
+        item.popup = record.popup;
+        item.items = menuItemsOf(record.items, record.itemCount);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+MenuResource menuOf(const MenuRecord& record) {
+    return MenuResource{nameOf(record.name), menuItemsOf(record.items, record.itemCount)};
+}
+
+IconResource iconOf(const IconRecord& record) {
+    return IconResource{nameOf(record.name), record.fileName,
+                        std::string(reinterpret_cast<const char*>(record.bytes), record.size)};
+}
+
+// Looks name up among count records and gives the object made from the
+// record found, made once and kept (windows hold pointers to them).
+template <typename Record, typename Made, typename Matches>
+const Made* lookUp(const Record* records, std::size_t count, std::map<const Record*, Made>& made,
+                   Made (*make)(const Record&), const Matches& matches) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!matches(records[i].name)) {
+            continue;
         }
+        auto found = made.find(&records[i]);
+        if (found == made.end()) {
+            found = made.emplace(&records[i], make(records[i])).first;
+        }
+        return &found->second;
     }
     return nullptr;
 }
 
+struct Made {
+    std::map<const DialogRecord*, DialogTemplate> dialogs;
+    std::map<const MenuRecord*, MenuResource> menus;
+    std::map<const IconRecord*, IconResource> icons;
+};
+
+Made& made() {
+    static Made instance;
+    return instance;
+}
+
+auto byName(LPCSTR name) {
+    return [name](const NameRecord& record) {
+        return name != nullptr && nameOf(record).matches(name);
+    };
+}
+
 }  // namespace
 
-bool registerEmbeddedScript(const EmbeddedFile* files, std::size_t count) {
-    if (count == 0) {
-        return false;
-    }
-    Embedded embedded;
-    embedded.script = files[0].path;
-    for (std::size_t i = 0; i < count; ++i) {
-        embedded.files[files[i].path] =
-            std::string(reinterpret_cast<const char*>(files[i].bytes), files[i].size);
-    }
-    registry().embedded.push_back(std::move(embedded));
-    return true;
+const DialogTemplate* findDialogTemplate(LPCSTR name) {
+    const ResourceTable& table = programResources();
+    return lookUp(table.dialogs, table.dialogCount, made().dialogs, &dialogOf, byName(name));
 }
 
-const DialogTemplate* findDialogTemplate(LPCSTR name) {
-    return find(&ResourceScript::dialogs, name);
-}
 const MenuResource* findMenu(LPCSTR name) {
-    return find(&ResourceScript::menus, name);
+    const ResourceTable& table = programResources();
+    return lookUp(table.menus, table.menuCount, made().menus, &menuOf, byName(name));
 }
+
 const IconResource* findIcon(LPCSTR name) {
-    return find(&ResourceScript::icons, name);
+    const ResourceTable& table = programResources();
+    return lookUp(table.icons, table.iconCount, made().icons, &iconOf, byName(name));
 }
+
 const IconResource* findIcon(const ResourceName& name) {
-    return find(&ResourceScript::icons, name);
+    const ResourceTable& table = programResources();
+    return lookUp(table.icons, table.iconCount, made().icons, &iconOf,
+                  [&name](const NameRecord& record) { return sameName(record, name); });
+}
+
+const char* findString(int id) {
+    const ResourceTable& table = programResources();
+    for (std::size_t i = 0; i < table.stringCount; ++i) {
+        if (table.strings[i].id == id) {
+            return table.strings[i].text;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace quorvel::platform

@@ -1,8 +1,9 @@
 // quorvel_rc_embed SCRIPT.rc OUTPUT.cpp DEPFILE
 //
-// Reads a resource script the way the program will, failing with the file
-// and line of anything it cannot read, and writes a C++ source that builds the
-// script, the headers it includes and the icons it names into the program.
+// Compiles a resource script into a C++ source of constant records
+// (platform/core/resources.h): the dialog templates, menus, icons and string
+// tables, ready for the program to link. Anything it cannot read fails with
+// the file and line.
 
 #include <cstdio>
 #include <filesystem>
@@ -14,17 +15,16 @@
 
 namespace {
 
+using namespace quorvel::platform;
+
 std::optional<std::string> readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 std::string depfileEscaped(const std::string& path) {
@@ -38,6 +38,162 @@ std::string depfileEscaped(const std::string& path) {
     return out;
 }
 
+// A C++ string literal of the bytes; octal escapes, which end after three
+// digits, keep a following digit from joining the escape.
+std::string literal(const std::string& bytes) {
+    std::string out = "\"";
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u >= 0x20 && u < 0x7F) {
+            out += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\%03o", u);
+            out += escaped;
+        }
+    }
+    return out + "\"";
+}
+
+std::string nameRecord(const ResourceName& name) {
+    return name.number >= 0 ? "{" + std::to_string(name.number) + ", nullptr}"
+                            : "{-1, " + literal(name.text) + "}";
+}
+
+std::string rect(const Rect& r) {
+    return "{" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.cx) +
+           ", " + std::to_string(r.cy) + "}";
+}
+
+std::string array(const std::string& name, std::size_t count) {
+    return count == 0 ? "nullptr, 0" : name + ", " + std::to_string(count);
+}
+
+class Writer {
+  public:
+    std::string source(const ResourceScript& script, const std::string& scriptName) {
+        out_ << std::boolalpha << "// Compiled from " << scriptName
+             << " by quorvel_rc_embed; do not edit.\n"
+             << "#include \"platform/core/resources.h\"\n\n"
+             << "namespace quorvel::platform {\nnamespace {\n\n";
+        dialogs(script.dialogs);
+        menus(script.menus);
+        icons(script.icons);
+        strings(script.strings);
+        out_ << "constexpr ResourceTable table = {" << array("dialogs", script.dialogs.size())
+             << ", " << array("menus", script.menus.size()) << ", "
+             << array("icons", script.icons.size()) << ", "
+             << array("strings", script.strings.size()) << "};\n\n"
+             << "}  // namespace\n\n"
+             << "const ResourceTable& programResources() {\n    return table;\n}\n\n"
+             << "}  // namespace quorvel::platform\n";
+        return out_.str();
+    }
+
+  private:
+    void dialogs(const std::vector<DialogTemplate>& dialogs) {
+        for (std::size_t d = 0; d < dialogs.size(); ++d) {
+            if (dialogs[d].controls.empty()) {
+                continue;
+            }
+            out_ << "constexpr ControlRecord dialog" << d << "Controls[] = {\n";
+            for (const ControlTemplate& c : dialogs[d].controls) {
+                out_ << "    {" << literal(c.className) << ", " << literal(c.text) << ", "
+                     << (c.image ? "true, " + nameRecord(*c.image) : "false, {}") << ", " << c.id
+                     << ", " << rect(c.rect) << ", " << c.style << "u, " << c.exStyle << "u},\n";
+            }
+            out_ << "};\n";
+        }
+        if (dialogs.empty()) {
+            return;
+        }
+        out_ << "constexpr DialogRecord dialogs[] = {\n";
+        for (std::size_t d = 0; d < dialogs.size(); ++d) {
+            const DialogTemplate& t = dialogs[d];
+            out_ << "    {" << nameRecord(t.name) << ", " << (t.extended ? "true" : "false") << ", "
+                 << rect(t.rect) << ", " << t.style << "u, " << t.exStyle << "u, "
+                 << literal(t.caption) << ", " << literal(t.className) << ", "
+                 << (t.menu ? "true, " + nameRecord(*t.menu) : "false, {}") << ", "
+                 << literal(t.fontName) << ", " << t.fontPointSize << ", "
+                 << array("dialog" + std::to_string(d) + "Controls", t.controls.size()) << "},\n";
+        }
+        out_ << "};\n\n";
+    }
+
+    // Writes the arrays of a menu's popups before the array naming them;
+    // gives the array's name.
+    std::string menuItems(const std::vector<MenuItem>& items) {
+        std::vector<std::string> children;
+        for (const MenuItem& item : items) {
+            children.push_back(item.items.empty() ? "" : menuItems(item.items));
+        }
+        const std::string name = "menuItems" + std::to_string(menuArrays_++);
+        out_ << "constexpr MenuItemRecord " << name << "[] = {\n";
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const MenuItem& item = items[i];
+            out_ << "    {" << literal(item.text) << ", " << item.id << ", " << item.separator
+                 << ", " << item.grayed << ", " << item.checked << ", " << item.popup << ", "
+                 << array(children[i], item.items.size()) << "},\n";
+        }
+        out_ << "};\n";
+        return name;
+    }
+
+    void menus(const std::vector<MenuResource>& menus) {
+        std::vector<std::string> names;
+        for (const MenuResource& menu : menus) {
+            names.push_back(menu.items.empty() ? "" : menuItems(menu.items));
+        }
+        if (menus.empty()) {
+            return;
+        }
+        out_ << "constexpr MenuRecord menus[] = {\n";
+        for (std::size_t m = 0; m < menus.size(); ++m) {
+            out_ << "    {" << nameRecord(menus[m].name) << ", "
+                 << array(names[m], menus[m].items.size()) << "},\n";
+        }
+        out_ << "};\n\n";
+    }
+
+    void icons(const std::vector<IconResource>& icons) {
+        for (std::size_t i = 0; i < icons.size(); ++i) {
+            out_ << "constexpr unsigned char icon" << i << "Bytes[] = {";
+            const std::string& bytes = icons[i].bytes;
+            for (std::size_t k = 0; k < bytes.size(); ++k) {
+                out_ << (k % 20 == 0 ? "\n    " : " ")
+                     << static_cast<int>(static_cast<unsigned char>(bytes[k])) << ',';
+            }
+            out_ << "\n};\n";
+        }
+        if (icons.empty()) {
+            return;
+        }
+        out_ << "constexpr IconRecord icons[] = {\n";
+        for (std::size_t i = 0; i < icons.size(); ++i) {
+            out_ << "    {" << nameRecord(icons[i].name) << ", " << literal(icons[i].fileName)
+                 << ", icon" << i << "Bytes, sizeof icon" << i << "Bytes},\n";
+        }
+        out_ << "};\n\n";
+    }
+
+    void strings(const std::vector<StringResource>& strings) {
+        if (strings.empty()) {
+            return;
+        }
+        out_ << "constexpr StringRecord strings[] = {\n";
+        for (const StringResource& s : strings) {
+            out_ << "    {" << s.id << ", " << literal(s.text) << "},\n";
+        }
+        out_ << "};\n\n";
+    }
+
+    std::ostringstream out_;
+    int menuArrays_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +205,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = script.parent_path();
     const std::string name = script.filename().string();
 
-    const quorvel::platform::ScriptReadResult result = quorvel::platform::readResourceScript(
+    const ScriptReadResult result = readResourceScript(
         name, [&folder](const std::string& path) { return readFile(folder / path); });
     if (!result.script) {
         // Relative to the script's folder; name it in full for the build log.
@@ -57,31 +213,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::ostringstream source;
-    source << "// Generated from " << name << " by quorvel_rc_embed; do not edit.\n"
-           << "#include \"platform/core/resources.h\"\n\nnamespace {\n";
-    for (std::size_t i = 0; i < result.files.size(); ++i) {
-        const std::string bytes = *readFile(folder / result.files[i]);
-        source << "const unsigned char file" << i << "[] = {";
-        for (std::size_t k = 0; k < bytes.size(); ++k) {
-            source << (k % 20 == 0 ? "\n    " : " ")
-                   << static_cast<int>(static_cast<unsigned char>(bytes[k])) << ',';
-        }
-        source << "0};\n";
-    }
-    source << "const quorvel::platform::EmbeddedFile files[] = {\n";
-    for (std::size_t i = 0; i < result.files.size(); ++i) {
-        const std::string bytesName = "file" + std::to_string(i);
-        source << "    {\"" << result.files[i] << "\", " << bytesName << ", sizeof " << bytesName
-               << " - 1},\n";
-    }
-    source
-        << "};\n[[maybe_unused]] const bool registered =\n"
-        << "    quorvel::platform::registerEmbeddedScript(files, sizeof files / sizeof files[0]);\n"
-        << "}  // namespace\n";
-
     std::ofstream out(argv[2], std::ios::binary);
-    out << source.str();
+    out << Writer().source(*result.script, name);
     std::ofstream depfile(argv[3], std::ios::binary);
     depfile << depfileEscaped(argv[2]) << ":";
     for (const std::string& file : result.files) {

@@ -209,6 +209,10 @@ const ErrorCase kErrors[] = {
     {"dialog_defined_twice", "1 DIALOG 0,0,1,1\nBEGIN\nEND\n1 DIALOG 0,0,1,1\nBEGIN\nEND\n",
      "app.rc:4: dialog 1 is defined twice"},
     {"if_without_endif", "#if 1\n", "app.rc: #if without its #endif"},
+    {"string_defined_twice", "STRINGTABLE\nBEGIN\n  1 \"a\"\n  1, \"b\"\nEND\n",
+     "app.rc:4: string 1 is defined twice"},
+    {"string_table_without_begin", "STRINGTABLE\n  1 \"a\"\n",
+     "app.rc:2: expected BEGIN, found '1'"},
     {"macro_with_arguments", "#define F(x) x\n1 DIALOG F(1), 0, 1, 1\nBEGIN\nEND\n",
      "app.rc:2: macro F takes arguments"},
 };

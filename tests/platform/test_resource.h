@@ -40,3 +40,8 @@
 // A window of a class of its own, for the message tests.
 #define IDD_TRACE 240
 #define IDC_TRACE_EDIT 2401
+
+// Texts of the string table, with the bytes the build must carry through
+// unchanged: a pound sign before a digit, a backslash, a tab.
+#define IDS_POUNDS 2301
+#define IDS_PATH 2302

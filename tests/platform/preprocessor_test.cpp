@@ -1,0 +1,115 @@
+// The preprocessor of resource scripts: which lines #if, #ifdef, #elif and
+// #else keep, what defined() and macros give, and the errors it names.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "platform/core/script_reader.h"
+
+namespace quorvel::platform::script {
+namespace {
+
+struct Kept {
+    std::string text;  // the tokens kept, separated by spaces
+    std::string error;
+};
+
+Kept run(const std::string& script) {
+    const std::map<std::string, std::string> files = {
+        {"app.rc", script},
+        {"once.h", "#pragma once\nonce\n"},
+        {"ids.h", "#define FROM_HEADER 4\n"},
+    };
+    Kept result;
+    try {
+        std::vector<std::string> read;
+        std::deque<std::string> names;
+        const Preprocessed out = preprocess(
+            "app.rc",
+            [&files](const std::string& path) -> std::optional<std::string> {
+                const auto found = files.find(path);
+                return found == files.end() ? std::nullopt : std::optional(found->second);
+            },
+            read, names);
+        for (const Token& token : out.tokens) {
+            result.text += (result.text.empty() ? "" : " ") + token.text;
+        }
+    } catch (const ScriptError& error) {
+        result.error = error.message;
+    }
+    return result;
+}
+
+struct KeptCase {
+    const char* name;
+    const char* script;
+    const char* kept;
+    friend void PrintTo(const KeptCase& row, std::ostream* out) { *out << row.name; }
+};
+
+const KeptCase kKept[] = {
+    {"if_true", "#if 1\nyes\n#endif\n", "yes"},
+    {"if_false", "#if 0\nno\n#endif\nafter\n", "after"},
+    {"else_of_false", "#if 0\nno\n#else\nyes\n#endif\n", "yes"},
+    {"first_true_elif_only", "#if 0\na\n#elif 1\nb\n#elif 1\nc\n#else\nd\n#endif\n", "b"},
+    {"else_after_a_taken_branch", "#if 1\na\n#elif 1\nb\n#else\nc\n#endif\n", "a"},
+    {"elif_not_evaluated_once_taken", "#if 1\na\n#elif 1 / 0\nb\n#endif\n", "a"},
+    {"nested_if_in_a_false_branch_stays_off",
+     "#if 0\n#if 1\nno\n#else\nno\n#endif\n#else\nyes\n#endif\n", "yes"},
+    {"nested_else_in_a_true_branch", "#if 1\n#if 0\nno\n#else\nyes\n#endif\n#endif\n", "yes"},
+    {"ifdef_and_ifndef", "#define X\n#ifdef X\na\n#endif\n#ifndef X\nb\n#endif\n", "a"},
+    {"defined_with_and_without_parentheses",
+     "#define X 0\n#if defined(X) && defined X && !defined(Y)\nyes\n#endif\n", "yes"},
+    {"undefined_names_are_zero", "#if UNKNOWN == 0\nyes\n#endif\n", "yes"},
+    {"macros_expand_as_text", "#define LEVEL 2 + 1\n#if LEVEL * 2 == 4\nyes\n#endif\n", "yes"},
+    {"undef", "#define X 1\n#undef X\n#ifdef X\nno\n#endif\nX\n", "X"},
+    {"macro_through_macro", "#define A B + 1\n#define B 2\nA\n", "2 + 1"},
+    {"self_reference_stops", "#define A A + 1\nA\n", "A + 1"},
+    {"include_once", "#include \"once.h\"\n#include \"once.h\"\n", "once"},
+    {"header_defines", "#include \"ids.h\"\nFROM_HEADER\n", "4"},
+    {"built_in_names", "#if defined(RC_INVOKED) && _WIN32\nyes\n#endif\n", "yes"},
+    {"editors_header_gives_the_static_id", "#include <winres.h>\nIDC_STATIC\n", "-1"},
+    {"continued_line", "#define LONG 1 + \\\n 2\nLONG\n", "1 + 2"},
+    {"directives_in_comments_are_not_followed", "/*\n#error no\n*/\nyes\n", "yes"},
+    {"error_in_a_false_branch_is_not_raised", "#if 0\n#error no\n#endif\n", ""},
+};
+
+class PreprocessorKeeps : public ::testing::TestWithParam<KeptCase> {};
+
+TEST_P(PreprocessorKeeps, the_lines_of_the_branch_taken) {
+    const Kept result = run(GetParam().script);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(result.text, GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(preprocessor, PreprocessorKeeps, ::testing::ValuesIn(kKept),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+const KeptCase kErrors[] = {
+    {"else_twice", "#if 1\n#else\n#else\n#endif\n", "app.rc:3: #else without its #if"},
+    {"elif_after_else", "#if 0\n#else\n#elif 1\n#endif\n", "app.rc:3: #elif without its #if"},
+    {"endif_alone", "\n#endif\n", "app.rc:2: #endif without its #if"},
+    {"if_without_condition", "#if\n#endif\n", "app.rc:1: #if needs a condition"},
+    {"defined_without_a_name", "#if defined(1)\n#endif\n", "app.rc:1: defined needs a name"},
+    {"condition_with_a_trailing_token", "#if 1 2\n#endif\n", "app.rc:1: unexpected '2' in #if"},
+    {"division_by_zero_in_a_condition", "\n\n#if 1 / 0\n#endif\n", "app.rc:3: division by zero"},
+    {"ifdef_of_two_names", "#ifdef A B\n#endif\n", "app.rc:1: #ifdef needs one name"},
+    {"error_directive", "#error stop here\n", "app.rc:1: #error stop here"},
+    {"unknown_directive", "#frobnicate\n", "app.rc:1: unknown directive #frobnicate"},
+    {"unsupported_code_page", "#pragma code_page(850)\n",
+     "app.rc:1: code page 850 is not supported (1252 or 65001)"},
+};
+
+class PreprocessorErrors : public ::testing::TestWithParam<KeptCase> {};
+
+TEST_P(PreprocessorErrors, name_the_line) {
+    EXPECT_EQ(run(GetParam().script).error, GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(preprocessor, PreprocessorErrors, ::testing::ValuesIn(kErrors),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace quorvel::platform::script
