@@ -123,7 +123,10 @@ void keyUp(UINT virtualKey) {
     queueKey(virtualKey == VK_MENU ? WM_SYSKEYUP : WM_KEYUP, virtualKey);
 }
 
-void pressKey(UINT virtualKey, bool shift) {
+void pressKey(UINT virtualKey, bool shift, bool control) {
+    if (control) {
+        keyDown(VK_CONTROL);
+    }
     if (shift) {
         keyDown(VK_SHIFT);
     }
@@ -131,6 +134,9 @@ void pressKey(UINT virtualKey, bool shift) {
     keyUp(virtualKey);
     if (shift) {
         keyUp(VK_SHIFT);
+    }
+    if (control) {
+        keyUp(VK_CONTROL);
     }
 }
 

@@ -34,8 +34,9 @@ bool typeText(HWND edit, std::string_view text);
 
 // A key pressed and let go, queued to the window with the focus (or the
 // active window) as WM_KEYDOWN / WM_KEYUP, so that the message loop and
-// IsDialogMessageA handle it. With shift, VK_SHIFT is held around it.
-void pressKey(UINT virtualKey, bool shift = false);
+// IsDialogMessageA handle it. With shift or control, VK_SHIFT or VK_CONTROL
+// is held around it.
+void pressKey(UINT virtualKey, bool shift = false, bool control = false);
 void keyDown(UINT virtualKey);
 void keyUp(UINT virtualKey);
 

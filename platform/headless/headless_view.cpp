@@ -7,11 +7,15 @@ namespace quorvel::platform {
 
 HeadlessView::HeadlessView() {
     setView(this);
+    setClipboard(&clipboard_);
 }
 
 HeadlessView::~HeadlessView() {
     if (currentView() == this) {
         setView(nullptr);
+    }
+    if (currentClipboard() == &clipboard_) {
+        setClipboard(nullptr);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/clipboard.h"
 #include "platform/core/view.h"
 
 namespace quorvel::platform {
@@ -46,6 +47,10 @@ class HeadlessView : public View {
     std::size_t expectedMessageBoxesLeft() const { return answers_.size(); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return boxes_; }
 
+    // The clipboard edit boxes copy to and paste from while this view is
+    // installed; it starts empty.
+    MemoryClipboard& clipboard() { return clipboard_; }
+
     // Where failures go; by default they are written to stderr.
     void onFailure(FailureReporter report) { report_ = std::move(report); }
 
@@ -70,6 +75,7 @@ class HeadlessView : public View {
     std::vector<MessageBoxRecord> boxes_;
     FailureReporter report_;
     int idleWithoutSteps_ = 0;
+    MemoryClipboard clipboard_;
 };
 
 }  // namespace quorvel::platform

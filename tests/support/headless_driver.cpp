@@ -39,6 +39,14 @@ std::vector<MessageBoxSeen> messageBoxesSeen() {
     return seen;
 }
 
+std::string clipboardText() {
+    return current().clipboard().text().value_or("");
+}
+
+void setClipboardText(const std::string& text) {
+    current().clipboard().setText(text);
+}
+
 std::vector<HWND> openWindows() {
     return platform::topLevelWindows();
 }

@@ -31,7 +31,7 @@ bool typeText(HWND edit, const char* text);
 bool chooseMenuItem(HWND window, int commandId);
 bool clickCloseBox(HWND window);
 bool clickUpDown(HWND upDown, bool up);
-void pressKey(UINT virtualKey, bool shift = false);
+void pressKey(UINT virtualKey, bool shift = false, bool control = false);
 #else
 using platform::input::chooseItem;
 using platform::input::chooseMenuItem;
@@ -57,6 +57,11 @@ struct MessageBoxSeen {
     bool ownerWasEnabled = false;  // while the box was up
 };
 std::vector<MessageBoxSeen> messageBoxesSeen();
+
+// The clipboard's text (empty when it holds none), and text put on it as
+// another program would.
+std::string clipboardText();
+void setClipboardText(const std::string& text);
 
 // The top-level windows still open.
 std::vector<HWND> openWindows();

@@ -176,7 +176,7 @@ void CALLBACK idleTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 // Keys are posted, so the thread's key state would not see them; the shift
-// key's state follows its messages as they are taken from the queue, as it
+// and control keys' state follows its messages as they are taken from the queue, as it
 // does for keys typed on a keyboard.
 LRESULT CALLBACK getMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
@@ -188,11 +188,12 @@ LRESULT CALLBACK getMessageHook(int code, WPARAM wParam, LPARAM lParam) {
             setIdleTimer(kStuckAfter);  // a loop that takes messages is not stuck
         }
     }
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->wParam == VK_SHIFT &&
+    if (code == HC_ACTION && wParam == PM_REMOVE &&
+        (message->wParam == VK_SHIFT || message->wParam == VK_CONTROL) &&
         (message->message == WM_KEYDOWN || message->message == WM_KEYUP)) {
         BYTE keys[256] = {};
         GetKeyboardState(keys);
-        keys[VK_SHIFT] = message->message == WM_KEYDOWN ? 0x80 : 0;
+        keys[message->wParam] = message->message == WM_KEYDOWN ? 0x80 : 0;
         SetKeyboardState(keys);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -305,7 +306,10 @@ bool clickUpDown(HWND upDown, bool up) {
     return true;
 }
 
-void pressKey(UINT virtualKey, bool shift) {
+void pressKey(UINT virtualKey, bool shift, bool control) {
+    if (control) {
+        postKey(WM_KEYDOWN, VK_CONTROL);
+    }
     if (shift) {
         postKey(WM_KEYDOWN, VK_SHIFT);
     }
@@ -314,6 +318,39 @@ void pressKey(UINT virtualKey, bool shift) {
     if (shift) {
         postKey(WM_KEYUP, VK_SHIFT);
     }
+    if (control) {
+        postKey(WM_KEYUP, VK_CONTROL);
+    }
+}
+
+std::string clipboardText() {
+    std::string text;
+    if (OpenClipboard(nullptr) == FALSE) {
+        ADD_FAILURE() << "the clipboard could not be opened";
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT); data != nullptr) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data)); bytes != nullptr) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void setClipboardText(const std::string& text) {
+    if (OpenClipboard(nullptr) == FALSE) {
+        ADD_FAILURE() << "the clipboard could not be opened";
+        return;
+    }
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1); data != nullptr) {
+        std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(GlobalLock(data)));
+        GlobalUnlock(data);
+        SetClipboardData(CF_TEXT, data);
+    }
+    CloseClipboard();
 }
 
 void whenIdle(std::function<void()> step) {
