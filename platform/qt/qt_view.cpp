@@ -133,11 +133,15 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
 QtView::QtView() {
     QApplication::setQuitOnLastWindowClosed(false);
     setView(this);
+    setClipboard(clipboard_.get());
 }
 
 QtView::~QtView() {
     if (currentView() == this) {
         setView(nullptr);
+    }
+    if (currentClipboard() == clipboard_.get()) {
+        setClipboard(nullptr);
     }
     for (auto& [handle, shown] : shown_) {
         if (shown.frame != nullptr && !shown.widget.isNull()) {

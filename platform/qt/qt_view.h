@@ -17,9 +17,11 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
+#include "platform/core/clipboard.h"
 #include "platform/core/view.h"
 #include "platform/qt/dialog_units.h"
 
@@ -28,6 +30,9 @@ class QKeyEvent;
 namespace quorvel::platform::qt {
 
 class WindowFrame;
+
+// The desktop's clipboard for the core's edit boxes (qt_view_keys.cpp).
+std::unique_ptr<Clipboard> makeDesktopClipboard();
 
 class QtView final : public QObject, public View {
   public:
@@ -100,6 +105,7 @@ class QtView final : public QObject, public View {
     int syncing_ = 0;  // widgets are being set from the core: their signals are not input
     bool spaceDown_ = false;
     std::function<void()> firstPaint_;
+    std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };
 
 }  // namespace quorvel::platform::qt

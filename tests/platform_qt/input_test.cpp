@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -85,6 +86,28 @@ TEST_F(DialogInput, typing_edits_the_box_in_windows_1252) {
     type("X");
     EXPECT_EQ(textOf(IDC_NAME), "oX" + pound + "5 \xE9");
     EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("oX\u00A35 \u00E9"));
+}
+
+TEST_F(DialogInput, editing_keys_reach_the_box_as_key_messages_and_use_the_desktops_clipboard) {
+    click(IDC_NAME);
+    type("10 20");
+    key(Qt::Key_Home, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);  // back to the second word
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "20");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\u00A37\n8"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME),
+              "10 \xA3"
+              "7")
+        << "up to the line break, in Windows-1252";
+    EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("10 \u00A37"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME), "10 20");
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "10 20");
 }
 
 TEST_F(DialogInput, tab_enter_escape_arrows_and_space_work_as_in_a_dialog) {
