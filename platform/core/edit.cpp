@@ -1,4 +1,5 @@
-// Single-line edit boxes: typing, the editing keys, the clipboard and Undo.
+// Single-line edit boxes: typing, the editing keys, the clipboard, Undo and
+// the right-click menu.
 
 #include <algorithm>
 
@@ -313,6 +314,51 @@ void keyDown(HWND edit, WPARAM key) {
     }
 }
 
+// The right-click menu, as the platform's edit box has it: each item's id is
+// the message it sends.
+void contextMenu(HWND edit, LPARAM at) {
+    const Window* w = find(edit);
+    const Span span = selectionOf(*w);
+    const bool selected = span.from != span.to;
+    const bool writable = !readOnly(*w);
+    const bool canUndo = w->undoInsertCount > 0 || !w->undoText.empty();
+    const bool canPaste = installedClipboard != nullptr && installedClipboard->text().has_value();
+    const auto item = [](const char* text, UINT id, bool enabled) {
+        MenuItem made;
+        made.text = text;
+        made.id = static_cast<int>(id);
+        made.grayed = !enabled;
+        return made;
+    };
+    MenuItem separator;
+    separator.separator = true;
+    const std::vector<MenuItem> items{
+        item("&Undo", EM_UNDO, canUndo && writable),
+        separator,
+        item("Cu&t", WM_CUT, selected && writable),
+        item("&Copy", WM_COPY, selected),
+        item("&Paste", WM_PASTE, canPaste && writable),
+        item("&Delete", WM_CLEAR, selected && writable),
+        separator,
+        item("Select &All", EM_SETSEL, span.from != 0 || span.to != w->text.size()),
+    };
+    if (GetFocus() != edit) {
+        SetFocus(edit);
+    }
+    View* view = state().view;
+    const int chosen = view == nullptr
+                           ? 0
+                           : view->popupMenu(edit, items, static_cast<short>(LOWORD(at)),
+                                             static_cast<short>(HIWORD(at)));
+    for (const MenuItem& i : items) {
+        if (!i.separator && !i.grayed && i.id == chosen && find(edit) != nullptr) {
+            const auto message = static_cast<UINT>(chosen);
+            SendMessageA(edit, message == EM_UNDO ? WM_UNDO : message, 0,
+                         message == EM_SETSEL ? -1 : 0);
+        }
+    }
+}
+
 }  // namespace
 
 void setClipboard(Clipboard* clipboard) {
@@ -407,6 +453,9 @@ LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_KEYDOWN:
             keyDown(window, wParam);
+            return 0;
+        case WM_CONTEXTMENU:
+            contextMenu(window, lParam);
             return 0;
         case WM_SETFOCUS:
             notifyParent(window, EN_SETFOCUS);

@@ -159,6 +159,14 @@ bool clickCloseBox(HWND window) {
     return true;
 }
 
+bool rightClick(HWND control, int x, int y) {
+    if (find(control) == nullptr || !takesInput(control)) {
+        return false;
+    }
+    SendMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(x, y));
+    return true;
+}
+
 bool clickUpDown(HWND upDown, bool up) {
     Window* w = find(upDown);
     if (w == nullptr || w->kind != ControlKind::UpDown || !takesInput(upDown)) {

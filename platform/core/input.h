@@ -49,6 +49,11 @@ bool chooseMenuItem(HWND window, int commandId);
 // default window procedure turns into WM_CLOSE.
 bool clickCloseBox(HWND window);
 
+// A right-click on a control at a screen point, or the menu key with (-1,
+// -1): WM_CONTEXTMENU, with which an edit box shows its menu (Undo, Cut, Copy,
+// Paste, Delete, Select All) and carries out the item chosen.
+bool rightClick(HWND control, int x = -1, int y = -1);
+
 // A click on an up-down control's up (toward its upper limit) or down arrow.
 bool clickUpDown(HWND upDown, bool up);
 

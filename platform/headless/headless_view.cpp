@@ -65,6 +65,27 @@ int HeadlessView::messageBox(HWND owner, const std::string& text, const std::str
     return answer.answer;
 }
 
+int HeadlessView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int, int) {
+    menus_.push_back(PopupMenuRecord{owner, items});
+    if (menuChoices_.empty()) {
+        fail("unexpected pop-up menu");
+        return 0;
+    }
+    const std::string choice = std::move(menuChoices_.front());
+    menuChoices_.pop_front();
+    for (const MenuItem& item : items) {
+        std::string text = item.text;
+        std::erase(text, '&');
+        if (!item.separator && !choice.empty() && text == choice) {
+            return item.grayed ? 0 : item.id;  // a grayed item cannot be chosen
+        }
+    }
+    if (!choice.empty()) {
+        fail("the pop-up menu has no item \"" + choice + "\"");
+    }
+    return 0;
+}
+
 void HeadlessView::fail(const std::string& what) {
     if (report_) {
         report_(what);

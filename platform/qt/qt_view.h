@@ -66,6 +66,7 @@ class QtView final : public QObject, public View {
     void pollInput() override;
     int messageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
+    int popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,11 +2,12 @@
 // manager handles Tab, Enter, Esc, arrows and space, and the edit box with
 // the focus its editing keys and Ctrl shortcuts), typed text goes into the
 // edit box with the focus, encoded in Windows-1252. The clipboard those boxes
-// use is the desktop's.
+// use is the desktop's, and their right-click menu shows as a Qt menu.
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <memory>
 
@@ -98,6 +99,26 @@ std::unique_ptr<Clipboard> makeDesktopClipboard() {
     return std::make_unique<DesktopClipboard>();
 }
 
+int QtView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) {
+    QWidget* widget = widgetOf(owner);
+    QMenu menu(widget);
+    int chosen = 0;
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(utf8FromWindows1252(item.text)));
+        action->setEnabled(!item.grayed);
+        connect(action, &QAction::triggered, &menu, [&chosen, id = item.id] { chosen = id; });
+    }
+    const QPoint at = x == -1 && y == -1 && widget != nullptr
+                          ? widget->mapToGlobal(widget->rect().center())
+                          : QPoint(x, y);
+    menu.exec(at);
+    return chosen;
+}
+
 bool QtView::keyPressed(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -138,6 +159,13 @@ bool QtView::keyPressed(QKeyEvent* event) {
                     input::openList(GetFocus());
                 } else {
                     input::pressKey(vk, shift, control);
+                }
+            });
+            return true;
+        case Qt::Key_Menu:
+            post([] {
+                if (const Window* edit = focusedEdit(); edit != nullptr) {
+                    input::rightClick(edit->handle);
                 }
             });
             return true;

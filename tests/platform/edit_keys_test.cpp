@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tests/platform/test_dialogs.h"
 
@@ -235,6 +236,45 @@ TEST_F(EditKeys, text_set_by_the_program_cannot_be_undone) {
     EXPECT_FALSE(canUndo());
     SendMessageA(name, WM_UNDO, 0, 0);
     EXPECT_EQ(text(IDC_NAME), "10");
+}
+
+using Menu = std::vector<std::string>;
+
+TEST_F(EditKeys, the_right_click_menu_offers_what_the_selection_and_clipboard_allow) {
+    start("12345", 1, 3);
+    EXPECT_EQ(rightClickMenu(name, ""),
+              (Menu{"[&Undo]", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All"}));
+    SendMessageA(name, EM_SETSEL, 0, -1);
+    EXPECT_EQ(rightClickMenu(name, ""),
+              (Menu{"[&Undo]", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "[Select &All]"}))
+        << "everything is already selected";
+    SendMessageA(name, EM_SETSEL, 2, 2);
+    EXPECT_EQ(rightClickMenu(name, ""), (Menu{"[&Undo]", "-", "[Cu&t]", "[&Copy]", "&Paste",
+                                              "[&Delete]", "-", "Select &All"}));
+    const HWND shown = item(IDC_SHOWN);
+    SetDlgItemTextA(dialog, IDC_SHOWN, "fixed");
+    SendMessageA(shown, EM_SETSEL, 0, 2);
+    EXPECT_EQ(rightClickMenu(shown, ""), (Menu{"[&Undo]", "-", "[Cu&t]", "&Copy", "[&Paste]",
+                                               "[&Delete]", "-", "Select &All"}))
+        << "a read-only box only copies and selects";
+    EXPECT_EQ(GetFocus(), shown) << "the menu's box takes the focus";
+}
+
+TEST_F(EditKeys, the_right_click_menu_does_what_its_items_say) {
+    start("12345", 1, 3);
+    rightClickMenu(name, "Cut");
+    EXPECT_EQ(text(IDC_NAME), "145");
+    EXPECT_EQ(clipboardText(), "23");
+    SendMessageA(name, EM_SETSEL, 3, 3);
+    rightClickMenu(name, "Paste");
+    EXPECT_EQ(text(IDC_NAME), "14523");
+    rightClickMenu(name, "Undo");
+    EXPECT_EQ(text(IDC_NAME), "145");
+    rightClickMenu(name, "Select All");
+    EXPECT_EQ(selection(), std::make_pair(DWORD{0}, DWORD{3}));
+    rightClickMenu(name, "Delete");
+    EXPECT_EQ(text(IDC_NAME), "");
+    EXPECT_EQ(clipboardText(), "23") << "Delete leaves the clipboard alone";
 }
 
 }  // namespace

@@ -63,6 +63,12 @@ std::vector<MessageBoxSeen> messageBoxesSeen();
 std::string clipboardText();
 void setClipboardText(const std::string& text);
 
+// Right-clicks a control and answers the pop-up menu it shows with the item
+// whose text, without its '&', is choose (an empty text closes the menu).
+// Gives the items as shown: "-" for a separator, a grayed item in brackets
+// ("[Cu&t]").
+std::vector<std::string> rightClickMenu(HWND control, const std::string& choose);
+
 // The top-level windows still open.
 std::vector<HWND> openWindows();
 

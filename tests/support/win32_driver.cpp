@@ -4,6 +4,7 @@
 // message boxes are read and answered from a CBT hook as they become active.
 
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <map>
 #include <set>
@@ -351,6 +352,49 @@ void setClipboardText(const std::string& text) {
         SetClipboardData(CF_TEXT, data);
     }
     CloseClipboard();
+}
+
+std::vector<std::string> rightClickMenu(HWND control, const std::string& choose) {
+    std::vector<std::string> shown;
+    // The menu runs its own loop, which still hands out the driver's timer:
+    // the step reads the open menu and presses the chosen item's letter, or
+    // closes the menu.
+    whenIdle([&shown, choose] {
+        const HWND popup = FindWindowA("#32768", nullptr);
+        const auto menu = popup == nullptr
+                              ? nullptr
+                              : reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        if (menu == nullptr) {
+            ADD_FAILURE() << "no pop-up menu is open";
+            return;
+        }
+        UINT letter = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            char text[128] = {};
+            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            std::string item = text;
+            if ((state & MF_SEPARATOR) != 0) {
+                shown.push_back("-");
+                continue;
+            }
+            shown.push_back((state & (MF_GRAYED | MF_DISABLED)) != 0 ? "[" + item + "]" : item);
+            const std::size_t mark = item.find('&');
+            std::string plain = item;
+            plain.erase(std::remove(plain.begin(), plain.end(), '&'), plain.end());
+            if (!choose.empty() && plain == choose && mark != std::string::npos) {
+                letter =
+                    static_cast<UINT>(std::toupper(static_cast<unsigned char>(item[mark + 1])));
+            }
+        }
+        if (letter != 0) {
+            PostMessageA(GetFocus(), WM_KEYDOWN, letter, 1);
+        } else {
+            EndMenu();
+        }
+    });
+    SendMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(-1, -1));
+    return shown;
 }
 
 void whenIdle(std::function<void()> step) {
