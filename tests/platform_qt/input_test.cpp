@@ -114,6 +114,7 @@ TEST_F(DialogInput, editing_keys_reach_the_box_as_key_messages_and_use_the_deskt
 }
 
 TEST_F(DialogInput, a_right_click_on_a_box_shows_the_cores_menu_and_carries_out_its_choice) {
+    QGuiApplication::clipboard()->setText("7");
     click(IDC_NAME);
     type("250");
     QStringList shown;
