@@ -157,6 +157,7 @@ struct CREATESTRUCTA {
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
 #define WM_NEXTDLGCTL 0x0028
+#define WM_CONTEXTMENU 0x007B
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
@@ -165,18 +166,30 @@ struct CREATESTRUCTA {
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
 #define WM_USER 0x0400
 
+#define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
 #define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_END 0x23
+#define VK_HOME 0x24
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F10 0x79
 
 // Buttons
 #define BM_GETCHECK 0x00F0
@@ -187,7 +200,12 @@ struct CREATESTRUCTA {
 #define BN_CLICKED 0
 
 // Edit boxes
+#define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
+#define EM_REPLACESEL 0x00C2
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
+#define EM_EMPTYUNDOBUFFER 0x00CD
 #define EM_LIMITTEXT 0x00C5
 #define EM_SETLIMITTEXT EM_LIMITTEXT
 #define EM_GETLIMITTEXT 0x00D5

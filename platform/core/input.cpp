@@ -123,7 +123,10 @@ void keyUp(UINT virtualKey) {
     queueKey(virtualKey == VK_MENU ? WM_SYSKEYUP : WM_KEYUP, virtualKey);
 }
 
-void pressKey(UINT virtualKey, bool shift) {
+void pressKey(UINT virtualKey, bool shift, bool control) {
+    if (control) {
+        keyDown(VK_CONTROL);
+    }
     if (shift) {
         keyDown(VK_SHIFT);
     }
@@ -131,6 +134,9 @@ void pressKey(UINT virtualKey, bool shift) {
     keyUp(virtualKey);
     if (shift) {
         keyUp(VK_SHIFT);
+    }
+    if (control) {
+        keyUp(VK_CONTROL);
     }
 }
 
@@ -150,6 +156,14 @@ bool clickCloseBox(HWND window) {
         return false;
     }
     SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+bool rightClick(HWND control, int x, int y) {
+    if (find(control) == nullptr || !takesInput(control)) {
+        return false;
+    }
+    SendMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(x, y));
     return true;
 }
 

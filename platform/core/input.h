@@ -34,8 +34,9 @@ bool typeText(HWND edit, std::string_view text);
 
 // A key pressed and let go, queued to the window with the focus (or the
 // active window) as WM_KEYDOWN / WM_KEYUP, so that the message loop and
-// IsDialogMessageA handle it. With shift, VK_SHIFT is held around it.
-void pressKey(UINT virtualKey, bool shift = false);
+// IsDialogMessageA handle it. With shift or control, VK_SHIFT or VK_CONTROL
+// is held around it.
+void pressKey(UINT virtualKey, bool shift = false, bool control = false);
 void keyDown(UINT virtualKey);
 void keyUp(UINT virtualKey);
 
@@ -47,6 +48,11 @@ bool chooseMenuItem(HWND window, int commandId);
 // The close box on a window's caption: WM_SYSCOMMAND SC_CLOSE, which the
 // default window procedure turns into WM_CLOSE.
 bool clickCloseBox(HWND window);
+
+// A right-click on a control at a screen point, or the menu key with (-1,
+// -1): WM_CONTEXTMENU, with which an edit box shows its menu (Undo, Cut, Copy,
+// Paste, Delete, Select All) and carries out the item chosen.
+bool rightClick(HWND control, int x = -1, int y = -1);
 
 // A click on an up-down control's up (toward its upper limit) or down arrow.
 bool clickUpDown(HWND upDown, bool up);

@@ -24,9 +24,13 @@ bool matches(const MSG& message, HWND window, UINT filterMin, UINT filterMax) {
 }
 
 void trackKeys(const MSG& message) {
-    if (message.wParam == VK_SHIFT &&
-        (message.message == WM_KEYDOWN || message.message == WM_KEYUP)) {
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) {
+        return;
+    }
+    if (message.wParam == VK_SHIFT) {
         state().shiftDown = message.message == WM_KEYDOWN;
+    } else if (message.wParam == VK_CONTROL) {
+        state().controlDown = message.message == WM_KEYDOWN;
     }
 }
 
@@ -67,7 +71,14 @@ bool take(MSG* out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
     return false;
 }
 
-char characterOf(WPARAM key, bool shift) {
+char characterOf(WPARAM key, bool shift, bool control) {
+    if (control) {
+        // Ctrl+A to Ctrl+Z are the characters 1 to 26.
+        if (key >= 'A' && key <= 'Z') {
+            return static_cast<char>(key - 'A' + 1);
+        }
+        return key == VK_BACK ? '\x7f' : key == VK_RETURN ? '\n' : 0;
+    }
     switch (key) {
         case VK_RETURN:
             return '\r';
@@ -152,7 +163,7 @@ BOOL WINAPI TranslateMessage(const MSG* message) {
     if (message == nullptr || message->message != WM_KEYDOWN) {
         return FALSE;
     }
-    const char c = characterOf(message->wParam, state().shiftDown);
+    const char c = characterOf(message->wParam, state().shiftDown, state().controlDown);
     if (c == 0) {
         return FALSE;
     }

@@ -24,7 +24,6 @@ inline constexpr WORD DC_HASDEFID = 0x534B;
 inline constexpr UINT UDM_SETBUDDY = WM_USER + 105;
 inline constexpr UINT WM_SYSKEYUP = 0x0105;
 inline constexpr WPARAM SC_CLOSE = 0xF060;
-inline constexpr UINT VK_BACK = 0x08;
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
 inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
@@ -83,6 +82,7 @@ struct State {
     HWND focus = nullptr;
     HWND active = nullptr;
     bool shiftDown = false;
+    bool controlDown = false;
     DWORD clock = 0;
     std::vector<COLORREF> brushes;
     std::vector<const IconResource*> icons;

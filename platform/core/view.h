@@ -21,7 +21,9 @@
 //   return (returning without input is allowed; the core asks again).
 //   pollInput() is the same without blocking, called by PeekMessageA.
 // - messageBox() shows a modal message box and returns the button pressed
-//   (IDOK for MB_OK); the core has already disabled the owner.
+//   (IDOK for MB_OK); the core has already disabled the owner. popupMenu()
+//   shows a control's pop-up menu (an edit box's right-click menu) and
+//   returns the id chosen.
 // - Resources: iconBytes() gives an icon's .ico file, menus come as
 //   MenuResource trees (resource_script.h), brushColor() the colour of a
 //   class background brush.
@@ -34,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/resource_script.h"
 #include "platform/core/window.h"
 #include "platform/win32.h"
 
@@ -68,6 +71,12 @@ class View {
     // Runs while the message box is open; may call input.h entry points.
     virtual int messageBox(HWND owner, const std::string& text, const std::string& caption,
                            UINT type) = 0;
+    // Shows a pop-up menu for owner at screen point (x, y), or at owner's
+    // centre for (-1, -1), and returns the id of the item chosen, 0 if none.
+    virtual int popupMenu(HWND /*owner*/, const std::vector<MenuItem>& /*items*/, int /*x*/,
+                          int /*y*/) {
+        return 0;
+    }
 };
 
 void setView(View* view);

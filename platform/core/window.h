@@ -79,6 +79,11 @@ struct Window {
     std::size_t selectionStart = 0;  // the caret when equal to selectionEnd
     std::size_t selectionEnd = 0;
     int rightInsetPixels = 0;  // room given up to an aligned up-down control
+    // The one step Undo takes back: undoInsertCount characters inserted at
+    // undoPosition, where undoText was deleted.
+    std::size_t undoPosition = 0;
+    std::size_t undoInsertCount = 0;
+    std::string undoText;
 
     // Drop-down lists
     std::vector<std::string> items;

@@ -7,11 +7,15 @@ namespace quorvel::platform {
 
 HeadlessView::HeadlessView() {
     setView(this);
+    setClipboard(&clipboard_);
 }
 
 HeadlessView::~HeadlessView() {
     if (currentView() == this) {
         setView(nullptr);
+    }
+    if (currentClipboard() == &clipboard_) {
+        setClipboard(nullptr);
     }
 }
 
@@ -59,6 +63,27 @@ int HeadlessView::messageBox(HWND owner, const std::string& text, const std::str
         fail("message box \"" + text + "\" where \"" + answer.text + "\" was expected");
     }
     return answer.answer;
+}
+
+int HeadlessView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int, int) {
+    menus_.push_back(PopupMenuRecord{owner, items});
+    if (menuChoices_.empty()) {
+        fail("unexpected pop-up menu");
+        return 0;
+    }
+    const std::string choice = std::move(menuChoices_.front());
+    menuChoices_.pop_front();
+    for (const MenuItem& item : items) {
+        std::string text = item.text;
+        std::erase(text, '&');
+        if (!item.separator && !choice.empty() && text == choice) {
+            return item.grayed ? 0 : item.id;  // a grayed item cannot be chosen
+        }
+    }
+    if (!choice.empty()) {
+        fail("the pop-up menu has no item \"" + choice + "\"");
+    }
+    return 0;
 }
 
 void HeadlessView::fail(const std::string& what) {

@@ -12,9 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/clipboard.h"
 #include "platform/core/view.h"
 
 namespace quorvel::platform {
+
+struct PopupMenuRecord {
+    HWND owner = nullptr;
+    std::vector<MenuItem> items;
+};
 
 struct MessageBoxRecord {
     HWND owner = nullptr;
@@ -46,6 +52,16 @@ class HeadlessView : public View {
     std::size_t expectedMessageBoxesLeft() const { return answers_.size(); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return boxes_; }
 
+    // The next pop-up menu is answered with its item whose text, without its
+    // '&', is choice; an empty choice dismisses it. A menu nobody expected is
+    // a failure and is dismissed.
+    void expectPopupMenu(std::string choice) { menuChoices_.push_back(std::move(choice)); }
+    const std::vector<PopupMenuRecord>& popupMenus() const { return menus_; }
+
+    // The clipboard edit boxes copy to and paste from while this view is
+    // installed; it starts empty.
+    MemoryClipboard& clipboard() { return clipboard_; }
+
     // Where failures go; by default they are written to stderr.
     void onFailure(FailureReporter report) { report_ = std::move(report); }
 
@@ -56,6 +72,7 @@ class HeadlessView : public View {
     void waitForInput() override;
     int messageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
+    int popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) override;
 
   private:
     struct Answer {
@@ -70,6 +87,9 @@ class HeadlessView : public View {
     std::vector<MessageBoxRecord> boxes_;
     FailureReporter report_;
     int idleWithoutSteps_ = 0;
+    MemoryClipboard clipboard_;
+    std::deque<std::string> menuChoices_;
+    std::vector<PopupMenuRecord> menus_;
 };
 
 }  // namespace quorvel::platform

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QImageReader>
@@ -169,12 +170,16 @@ QtView::QtView() {
                 return widgets;
             },
     });
+    setClipboard(clipboard_.get());
 }
 
 QtView::~QtView() {
     installAccessibleInterfaces({});
     if (currentView() == this) {
         setView(nullptr);
+    }
+    if (currentClipboard() == clipboard_.get()) {
+        setClipboard(nullptr);
     }
     for (auto& [handle, shown] : shown_) {
         if (shown.frame != nullptr && !shown.widget.isNull()) {
@@ -966,6 +971,15 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
                     const HWND handle = handleOf(watched);
                     post([handle] { input::click(handle); });
                 }
+            }
+            return false;
+        case QEvent::ContextMenu:
+            // An edit box's right-click menu is the core's.
+            if (qobject_cast<QLineEdit*>(watched) != nullptr) {
+                const HWND handle = handleOf(watched);
+                const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+                postFor(handle, [handle, at] { input::rightClick(handle, at.x(), at.y()); });
+                return true;
             }
             return false;
         case QEvent::Wheel:

@@ -17,10 +17,12 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/core/clipboard.h"
 #include "platform/core/view.h"
 #include "platform/qt/dialog_units.h"
 
@@ -30,6 +32,9 @@ class QLineEdit;
 namespace quorvel::platform::qt {
 
 class WindowFrame;
+
+// The desktop's clipboard for the core's edit boxes (qt_view_keys.cpp).
+std::unique_ptr<Clipboard> makeDesktopClipboard();
 
 class QtView final : public QObject, public View {
   public:
@@ -63,6 +68,7 @@ class QtView final : public QObject, public View {
     void pollInput() override;
     int messageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
+    int popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +114,7 @@ class QtView final : public QObject, public View {
     bool spaceDown_ = false;
     int wheelTurned_ = 0;  // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
+    std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };
 
 }  // namespace quorvel::platform::qt

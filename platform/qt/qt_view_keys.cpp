@@ -1,20 +1,23 @@
 // The keyboard: keys become the platform's key messages (so the dialog
-// manager handles Tab, Enter, Esc, arrows and space), typed text goes into
-// the edit box with the focus, encoded in Windows-1252.
+// manager handles Tab, Enter, Esc, arrows and space, and the edit box with
+// the focus its editing keys and Ctrl shortcuts), typed text goes into the
+// edit box with the focus, encoded in Windows-1252. The clipboard those boxes
+// use is the desktop's, and their right-click menu shows as a Qt menu.
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <memory>
 
+#include "platform/core/clipboard.h"
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
 #include "platform/qt/qt_view.h"
 
 namespace quorvel::platform::qt {
 namespace {
-
-constexpr UINT kVkBack = 0x08;
 
 const Window* focusedEdit() {
     const Window* w = findWindow(GetFocus());
@@ -48,61 +51,73 @@ void typeIntoFocus(const std::string& text) {
     }
 }
 
-// Moves the focused edit box's caret; with extend the selection grows from
-// where it started.
-void moveCaret(std::size_t (*where)(const Window&), bool extend) {
-    const Window* edit = focusedEdit();
-    if (edit == nullptr) {
-        return;
-    }
-    const std::size_t caret = where(*edit);
-    const std::size_t anchor = extend ? edit->selectionStart : caret;
-    SendMessageA(edit->handle, EM_SETSEL, static_cast<WPARAM>(anchor), static_cast<LPARAM>(caret));
-}
-
-std::string selectedText(const Window& edit) {
-    const std::size_t from = std::min(edit.selectionStart, edit.selectionEnd);
-    const std::size_t to = std::max(edit.selectionStart, edit.selectionEnd);
-    return edit.text.substr(from, to - from);
-}
-
-void deleteForward() {
-    const Window* edit = focusedEdit();
-    if (edit == nullptr || (edit->style & ES_READONLY) != 0) {
-        return;
-    }
-    const HWND handle = edit->handle;
-    if (edit->selectionStart == edit->selectionEnd) {
-        const std::size_t caret = edit->selectionEnd;
-        if (caret >= edit->text.size()) {
-            return;
+// The desktop's clipboard, holding UTF-8; the boxes hold Windows-1252.
+class DesktopClipboard final : public Clipboard {
+  public:
+    std::optional<std::string> text() override {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        if (data == nullptr || !data->hasText()) {
+            return std::nullopt;
         }
-        SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(caret), static_cast<LPARAM>(caret + 1));
+        return encoded(data->text());
     }
-    input::typeText(handle, "\b");
-}
+    void setText(const std::string& text) override {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(utf8FromWindows1252(text)));
+    }
+};
 
-void copySelection(bool cut) {
-    const Window* edit = focusedEdit();
-    if (edit == nullptr || edit->selectionStart == edit->selectionEnd) {
-        return;
-    }
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(utf8FromWindows1252(selectedText(*edit))));
-    if (cut && (edit->style & ES_READONLY) == 0) {
-        input::typeText(edit->handle, "\b");
-    }
-}
-
-void paste() {
-    std::string text = encoded(QGuiApplication::clipboard()->text());
-    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
-    if (const Window* edit = focusedEdit(); edit != nullptr && !text.empty()) {
-        input::typeText(edit->handle, text);
+// The keys the edit boxes and the dialog manager act on, as the platform's
+// virtual keys.
+UINT virtualKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return VK_UP;
+        case Qt::Key_Down:
+            return VK_DOWN;
+        case Qt::Key_Left:
+            return VK_LEFT;
+        case Qt::Key_Right:
+            return VK_RIGHT;
+        case Qt::Key_Home:
+            return VK_HOME;
+        case Qt::Key_End:
+            return VK_END;
+        case Qt::Key_Delete:
+            return VK_DELETE;
+        case Qt::Key_Insert:
+            return VK_INSERT;
+        case Qt::Key_Backspace:
+            return VK_BACK;
+        default:
+            return 0;
     }
 }
 
 }  // namespace
+
+std::unique_ptr<Clipboard> makeDesktopClipboard() {
+    return std::make_unique<DesktopClipboard>();
+}
+
+int QtView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) {
+    QWidget* widget = widgetOf(owner);
+    QMenu menu(widget);
+    int chosen = 0;
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(utf8FromWindows1252(item.text)));
+        action->setEnabled(!item.grayed);
+        connect(action, &QAction::triggered, &menu, [&chosen, id = item.id] { chosen = id; });
+    }
+    const QPoint at = x == -1 && y == -1 && widget != nullptr
+                          ? widget->mapToGlobal(widget->rect().center())
+                          : QPoint(x, y);
+    menu.exec(at);
+    return chosen;
+}
 
 bool QtView::keyPressed(QKeyEvent* event) {
     const int key = event->key();
@@ -133,35 +148,25 @@ bool QtView::keyPressed(QKeyEvent* event) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
-        case Qt::Key_Right: {
-            const UINT vk = key == Qt::Key_Up     ? VK_UP
-                            : key == Qt::Key_Down ? VK_DOWN
-                            : key == Qt::Key_Left ? VK_LEFT
-                                                  : VK_RIGHT;
-            post([vk, shift, alt] {
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Delete:
+        case Qt::Key_Insert:
+        case Qt::Key_Backspace:
+            post([vk = virtualKeyOf(key), shift, control, alt] {
                 if (alt && (vk == VK_UP || vk == VK_DOWN) && focusIsList()) {
                     input::openList(GetFocus());
-                } else if (shift && (vk == VK_LEFT || vk == VK_RIGHT) && focusedEdit()) {
-                    moveCaret(
-                        vk == VK_LEFT
-                            ? +[](const Window&
-                                      e) { return e.selectionEnd > 0 ? e.selectionEnd - 1 : 0; }
-                            : +[](const Window&
-                                      e) { return std::min(e.selectionEnd + 1, e.text.size()); },
-                        true);
                 } else {
-                    input::pressKey(vk);
+                    input::pressKey(vk, shift, control);
                 }
             });
             return true;
-        }
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            post([home = key == Qt::Key_Home, shift] {
-                moveCaret(
-                    home ? +[](const Window&) { return std::size_t{0}; }
-                         : +[](const Window& e) { return e.text.size(); },
-                    shift);
+        case Qt::Key_Menu:
+            post([] {
+                if (const Window* edit = focusedEdit(); edit != nullptr) {
+                    input::rightClick(edit->handle);
+                }
             });
             return true;
         case Qt::Key_F4:
@@ -170,18 +175,6 @@ bool QtView::keyPressed(QKeyEvent* event) {
                     input::openList(GetFocus());
                 }
             });
-            return true;
-        case Qt::Key_Backspace:
-            post([] {
-                if (const Window* edit = focusedEdit(); edit != nullptr) {
-                    input::typeText(edit->handle, "\b");
-                } else {
-                    input::pressKey(kVkBack);
-                }
-            });
-            return true;
-        case Qt::Key_Delete:
-            post(deleteForward);
             return true;
         case Qt::Key_Space:
             post([this, repeat = event->isAutoRepeat()] {
@@ -198,23 +191,12 @@ bool QtView::keyPressed(QKeyEvent* event) {
             break;
     }
     if (control && !alt) {
-        switch (key) {
-            case Qt::Key_A:
-                post([] {
-                    if (const Window* edit = focusedEdit(); edit != nullptr) {
-                        SendMessageA(edit->handle, EM_SETSEL, 0, -1);
-                    }
-                });
-                break;
-            case Qt::Key_C:
-            case Qt::Key_X:
-                post([cut = key == Qt::Key_X] { copySelection(cut); });
-                break;
-            case Qt::Key_V:
-                post(paste);
-                break;
-            default:
-                break;
+        // Ctrl with a letter (Ctrl+A, C, X, V, Z in an edit box) is the
+        // letter's key with Ctrl held.
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+            post([vk = static_cast<UINT>('A' + (key - Qt::Key_A)), shift] {
+                input::pressKey(vk, shift, true);
+            });
         }
         return true;
     }

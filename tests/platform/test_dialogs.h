@@ -96,8 +96,8 @@ class DialogTest : public WindowTest {
     }
 
     // Presses a key and lets the dialog's message loop handle it.
-    void press(UINT key, bool shift = false) {
-        pressKey(key, shift);
+    void press(UINT key, bool shift = false, bool control = false) {
+        pressKey(key, shift, control);
         pumpMessages(dialog);
     }
 

@@ -4,12 +4,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "tests/platform_qt/qt_test_support.h"
@@ -85,6 +89,57 @@ TEST_F(DialogInput, typing_edits_the_box_in_windows_1252) {
     type("X");
     EXPECT_EQ(textOf(IDC_NAME), "oX" + pound + "5 \xE9");
     EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("oX\u00A35 \u00E9"));
+}
+
+TEST_F(DialogInput, editing_keys_reach_the_box_as_key_messages_and_use_the_desktops_clipboard) {
+    click(IDC_NAME);
+    type("10 20");
+    key(Qt::Key_Home, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);  // back to the second word
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "20");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\u00A37\n8"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME),
+              "10 \xA3"
+              "7")
+        << "up to the line break, in Windows-1252";
+    EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("10 \u00A37"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME), "10 20");
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(textOf(IDC_NAME), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "10 20");
+}
+
+TEST_F(DialogInput, a_right_click_on_a_box_shows_the_cores_menu_and_carries_out_its_choice) {
+    QGuiApplication::clipboard()->setText("7");
+    click(IDC_NAME);
+    type("250");
+    QStringList shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            answer.stop();
+            for (const QAction* action : menu->actions()) {
+                shown << (action->isSeparator() ? "-"
+                          : action->isEnabled() ? action->text()
+                                                : "[" + action->text() + "]");
+            }
+            QTest::keyClick(menu, Qt::Key_A);  // "Select &All"
+        }
+    });
+    answer.start(10);
+    auto* edit = widget<QLineEdit>(IDC_NAME);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, edit->rect().center(),
+                                 edit->mapToGlobal(edit->rect().center()));
+    QApplication::sendEvent(edit, &rightClick);
+    pump();
+    EXPECT_EQ(shown, (QStringList{"&Undo", "-", "[Cu&t]", "[&Copy]", "&Paste", "[&Delete]", "-",
+                                  "Select &All"}));
+    EXPECT_EQ(SendMessageA(item(IDC_NAME), EM_GETSEL, 0, 0), MAKELONG(0, 3));
+    EXPECT_EQ(edit->selectedText(), "250");
 }
 
 TEST_F(DialogInput, tab_enter_escape_arrows_and_space_work_as_in_a_dialog) {

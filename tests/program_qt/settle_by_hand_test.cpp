@@ -1,6 +1,8 @@
 // The real program, offscreen, settling a slip as a person would: the mouse
 // for buttons and lists, the keyboard for the stake, list choices and
-// "Settle", then the menu to leave. It leaves a picture of the main window.
+// "Settle", then the menu to leave. It leaves pictures of the main window and
+// of Preferences and the Place Odds Calculator, named for the scale they were
+// shown at (the tests run at 100%, 150% and 200%).
 
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
@@ -52,6 +54,47 @@ void pick(int id, const char* item, bool byMouse) {
     QTest::keyClick(list->view(), Qt::Key_Return);
 }
 
+// A picture of a window, named for the scale it shows at (QT_SCALE_FACTOR):
+// "main-window.png", "main-window@1.5x.png"...
+void savePicture(QWidget* window, const QString& name) {
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    const QString file =
+        scale.isEmpty() || scale == "1" ? name + ".png" : name + "@" + scale + "x.png";
+    window->grab().save(QDir(QUORVEL_SCREENSHOT_DIR).filePath(file));
+}
+
+using Steps = std::deque<std::function<void()>>;
+
+// Keeps the picture of the dialog in front once it shows, then closes it with
+// Escape; until it shows, the step comes round again.
+void pictureOfDialogShown(Steps& steps, const QString& name) {
+    const std::vector<HWND> windows = platform::topLevelWindows();
+    QWidget* dialog = windows.size() > 1 ? view->widgetOf(windows.back()) : nullptr;
+    if (dialog == nullptr || !dialog->isVisible()) {
+        steps.push_front([&steps, name] { pictureOfDialogShown(steps, name); });
+        return;
+    }
+    savePicture(dialog, name);
+    QTest::keyClick(focused(), Qt::Key_Escape);
+}
+
+void untilOnlyTheMainWindow(Steps& steps) {
+    if (platform::topLevelWindows().size() > 1 || !view->idle()) {
+        steps.push_front([&steps] { untilOnlyTheMainWindow(steps); });
+    }
+}
+
+// Opens a dialog from the menu and keeps its picture.
+void pictureOfDialog(Steps& steps, int command, const QString& name) {
+    steps.push_back([command] {
+        view->post([command] {
+            platform::input::chooseMenuItem(platform::topLevelWindows().front(), command);
+        });
+    });
+    steps.push_back([&steps, name] { pictureOfDialogShown(steps, name); });
+    steps.push_back([&steps] { untilOnlyTheMainWindow(steps); });
+}
+
 // Each step runs when the program has handled the input of the one before.
 void runSteps(std::deque<std::function<void()>>& steps) {
     QTimer::singleShot(0, view, [&steps] {
@@ -80,17 +123,18 @@ TEST(program_on_the_desktop, settles_a_lucky_15_entered_by_mouse_and_keyboard) {
         [&] {
             totalStake = text(IDC_TOTAL_STAKE);
             returns = text(IDC_RETURNS);
-            control(IDC_RETURNS)
-                ->window()
-                ->grab()
-                .save(QDir(QUORVEL_SCREENSHOT_DIR).filePath("main-window.png"));
-            QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);  // "&Options"
-        },
-        [] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            QTest::keyClick(menu, Qt::Key_X);  // "E&xit"
+            savePicture(control(IDC_RETURNS)->window(), "main-window");
         }};
+    pictureOfDialog(steps, ID_OPTIONS_PREFERENCES, "preferences");
+    pictureOfDialog(steps, ID_OPTIONS_PLACE_ODDS, "place-odds");
+    steps.push_back([] {
+        QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);  // "&Options"
+    });
+    steps.push_back([] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_X);  // "E&xit"
+    });
     runSteps(steps);
     // Should a step fail to end the program, its close box does.
     QTimer::singleShot(30000, view, [] {

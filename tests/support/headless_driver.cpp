@@ -39,6 +39,30 @@ std::vector<MessageBoxSeen> messageBoxesSeen() {
     return seen;
 }
 
+std::string clipboardText() {
+    return current().clipboard().text().value_or("");
+}
+
+void setClipboardText(const std::string& text) {
+    current().clipboard().setText(text);
+}
+
+std::vector<std::string> rightClickMenu(HWND control, const std::string& choose) {
+    platform::HeadlessView& v = current();
+    const std::size_t before = v.popupMenus().size();
+    v.expectPopupMenu(choose);
+    platform::input::rightClick(control);
+    std::vector<std::string> shown;
+    if (v.popupMenus().size() == before) {
+        ADD_FAILURE() << "no pop-up menu showed";
+        return shown;
+    }
+    for (const platform::MenuItem& item : v.popupMenus().back().items) {
+        shown.push_back(item.separator ? "-" : item.grayed ? "[" + item.text + "]" : item.text);
+    }
+    return shown;
+}
+
 std::vector<HWND> openWindows() {
     return platform::topLevelWindows();
 }

@@ -31,7 +31,7 @@ bool typeText(HWND edit, const char* text);
 bool chooseMenuItem(HWND window, int commandId);
 bool clickCloseBox(HWND window);
 bool clickUpDown(HWND upDown, bool up);
-void pressKey(UINT virtualKey, bool shift = false);
+void pressKey(UINT virtualKey, bool shift = false, bool control = false);
 #else
 using platform::input::chooseItem;
 using platform::input::chooseMenuItem;
@@ -57,6 +57,17 @@ struct MessageBoxSeen {
     bool ownerWasEnabled = false;  // while the box was up
 };
 std::vector<MessageBoxSeen> messageBoxesSeen();
+
+// The clipboard's text (empty when it holds none), and text put on it as
+// another program would.
+std::string clipboardText();
+void setClipboardText(const std::string& text);
+
+// Right-clicks a control and answers the pop-up menu it shows with the item
+// whose text, without its '&', is choose (an empty text closes the menu).
+// Gives the items as shown: "-" for a separator, a grayed item in brackets
+// ("[Cu&t]").
+std::vector<std::string> rightClickMenu(HWND control, const std::string& choose);
 
 // The top-level windows still open.
 std::vector<HWND> openWindows();

@@ -4,6 +4,7 @@
 // message boxes are read and answered from a CBT hook as they become active.
 
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <map>
 #include <set>
@@ -176,7 +177,7 @@ void CALLBACK idleTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 // Keys are posted, so the thread's key state would not see them; the shift
-// key's state follows its messages as they are taken from the queue, as it
+// and control keys' state follows its messages as they are taken from the queue, as it
 // does for keys typed on a keyboard.
 LRESULT CALLBACK getMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
@@ -188,11 +189,12 @@ LRESULT CALLBACK getMessageHook(int code, WPARAM wParam, LPARAM lParam) {
             setIdleTimer(kStuckAfter);  // a loop that takes messages is not stuck
         }
     }
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->wParam == VK_SHIFT &&
+    if (code == HC_ACTION && wParam == PM_REMOVE &&
+        (message->wParam == VK_SHIFT || message->wParam == VK_CONTROL) &&
         (message->message == WM_KEYDOWN || message->message == WM_KEYUP)) {
         BYTE keys[256] = {};
         GetKeyboardState(keys);
-        keys[VK_SHIFT] = message->message == WM_KEYDOWN ? 0x80 : 0;
+        keys[message->wParam] = message->message == WM_KEYDOWN ? 0x80 : 0;
         SetKeyboardState(keys);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -305,7 +307,10 @@ bool clickUpDown(HWND upDown, bool up) {
     return true;
 }
 
-void pressKey(UINT virtualKey, bool shift) {
+void pressKey(UINT virtualKey, bool shift, bool control) {
+    if (control) {
+        postKey(WM_KEYDOWN, VK_CONTROL);
+    }
     if (shift) {
         postKey(WM_KEYDOWN, VK_SHIFT);
     }
@@ -314,6 +319,82 @@ void pressKey(UINT virtualKey, bool shift) {
     if (shift) {
         postKey(WM_KEYUP, VK_SHIFT);
     }
+    if (control) {
+        postKey(WM_KEYUP, VK_CONTROL);
+    }
+}
+
+std::string clipboardText() {
+    std::string text;
+    if (OpenClipboard(nullptr) == FALSE) {
+        ADD_FAILURE() << "the clipboard could not be opened";
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT); data != nullptr) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data)); bytes != nullptr) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void setClipboardText(const std::string& text) {
+    if (OpenClipboard(nullptr) == FALSE) {
+        ADD_FAILURE() << "the clipboard could not be opened";
+        return;
+    }
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1); data != nullptr) {
+        std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(GlobalLock(data)));
+        GlobalUnlock(data);
+        SetClipboardData(CF_TEXT, data);
+    }
+    CloseClipboard();
+}
+
+std::vector<std::string> rightClickMenu(HWND control, const std::string& choose) {
+    std::vector<std::string> shown;
+    // The menu runs its own loop, which still hands out the driver's timer:
+    // the step reads the open menu and presses the chosen item's letter, or
+    // closes the menu.
+    whenIdle([&shown, choose] {
+        const HWND popup = FindWindowA("#32768", nullptr);
+        const auto menu = popup == nullptr
+                              ? nullptr
+                              : reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        if (menu == nullptr) {
+            ADD_FAILURE() << "no pop-up menu is open";
+            return;
+        }
+        UINT letter = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            char text[128] = {};
+            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            std::string item = text;
+            if ((state & MF_SEPARATOR) != 0) {
+                shown.push_back("-");
+                continue;
+            }
+            shown.push_back((state & (MF_GRAYED | MF_DISABLED)) != 0 ? "[" + item + "]" : item);
+            const std::size_t mark = item.find('&');
+            std::string plain = item;
+            plain.erase(std::remove(plain.begin(), plain.end(), '&'), plain.end());
+            if (!choose.empty() && plain == choose && mark != std::string::npos) {
+                letter =
+                    static_cast<UINT>(std::toupper(static_cast<unsigned char>(item[mark + 1])));
+            }
+        }
+        if (letter != 0) {
+            PostMessageA(GetFocus(), WM_KEYDOWN, letter, 1);
+        } else {
+            EndMenu();
+        }
+    });
+    SendMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(-1, -1));
+    return shown;
 }
 
 void whenIdle(std::function<void()> step) {
