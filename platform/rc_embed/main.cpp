@@ -58,18 +58,26 @@ std::string literal(const std::string& bytes) {
     return out + "\"";
 }
 
+// The pieces written one after another. (Built on a stream: GCC 12 at -O3
+// warns falsely inside libstdc++ about "literal" + std::string.)
+template <typename... Pieces>
+std::string joined(const Pieces&... pieces) {
+    std::ostringstream out;
+    (out << ... << pieces);
+    return out.str();
+}
+
 std::string nameRecord(const ResourceName& name) {
-    return name.number >= 0 ? "{" + std::to_string(name.number) + ", nullptr}"
-                            : "{-1, " + literal(name.text) + "}";
+    return name.number >= 0 ? joined("{", name.number, ", nullptr}")
+                            : joined("{-1, ", literal(name.text), "}");
 }
 
 std::string rect(const Rect& r) {
-    return "{" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.cx) +
-           ", " + std::to_string(r.cy) + "}";
+    return joined("{", r.x, ", ", r.y, ", ", r.cx, ", ", r.cy, "}");
 }
 
 std::string array(const std::string& name, std::size_t count) {
-    return count == 0 ? "nullptr, 0" : name + ", " + std::to_string(count);
+    return count == 0 ? "nullptr, 0" : joined(name, ", ", count);
 }
 
 class Writer {
@@ -102,8 +110,9 @@ class Writer {
             out_ << "constexpr ControlRecord dialog" << d << "Controls[] = {\n";
             for (const ControlTemplate& c : dialogs[d].controls) {
                 out_ << "    {" << literal(c.className) << ", " << literal(c.text) << ", "
-                     << (c.image ? "true, " + nameRecord(*c.image) : "false, {}") << ", " << c.id
-                     << ", " << rect(c.rect) << ", " << c.style << "u, " << c.exStyle << "u},\n";
+                     << (c.image ? joined("true, ", nameRecord(*c.image)) : "false, {}") << ", "
+                     << c.id << ", " << rect(c.rect) << ", " << c.style << "u, " << c.exStyle
+                     << "u},\n";
             }
             out_ << "};\n";
         }
@@ -116,9 +125,9 @@ class Writer {
             out_ << "    {" << nameRecord(t.name) << ", " << (t.extended ? "true" : "false") << ", "
                  << rect(t.rect) << ", " << t.style << "u, " << t.exStyle << "u, "
                  << literal(t.caption) << ", " << literal(t.className) << ", "
-                 << (t.menu ? "true, " + nameRecord(*t.menu) : "false, {}") << ", "
+                 << (t.menu ? joined("true, ", nameRecord(*t.menu)) : "false, {}") << ", "
                  << literal(t.fontName) << ", " << t.fontPointSize << ", "
-                 << array("dialog" + std::to_string(d) + "Controls", t.controls.size()) << "},\n";
+                 << array(joined("dialog", d, "Controls"), t.controls.size()) << "},\n";
         }
         out_ << "};\n\n";
     }
@@ -130,7 +139,7 @@ class Writer {
         for (const MenuItem& item : items) {
             children.push_back(item.items.empty() ? "" : menuItems(item.items));
         }
-        const std::string name = "menuItems" + std::to_string(menuArrays_++);
+        const std::string name = joined("menuItems", menuArrays_++);
         out_ << "constexpr MenuItemRecord " << name << "[] = {\n";
         for (std::size_t i = 0; i < items.size(); ++i) {
             const MenuItem& item = items[i];
