@@ -94,8 +94,8 @@ TEST(format_pounds, writes_what_snprintf_writes_for_every_kind_of_amount) {
                             1e28,
                             -1.5,
                             5e-324,
-                            INFINITY,
-                            NAN};
+                            std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()};
     for (double edge : edges) {
         EXPECT_TRUE(writtenAsSnprintfWould(edge));
     }
