@@ -2,21 +2,27 @@
 
 // Texts are Windows-1252 bytes, as the platform's ANSI calls take them.
 
-#include <string>
 #include <string_view>
+
+#include "text/windows1252.h"
 
 namespace quorvel::platform {
 
-// The lower-case form of a Windows-1252 character, as the platform's
-// case-insensitive comparisons see it (accented capitals included).
-char lowerCase1252(char c);
+using text::lowerCase1252;
+using text::utf8FromWindows1252;
+using text::windows1252FromUtf8;
 
-// True when text begins with prefix, ignoring case.
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// Compares two texts ignoring case, as every name and item the platform looks
+// up by text is compared (window classes, resource names, font faces, the
+// items of a list): below zero when a sorts first, zero when they are the same.
+int compareIgnoringCase(std::string_view a, std::string_view b);
 
-// Conversions for showing texts and reading typed ones; characters outside
-// the code page become '?'.
-std::string utf8FromWindows1252(std::string_view text);
-std::string windows1252FromUtf8(std::string_view text);
+inline bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && compareIgnoringCase(a, b) == 0;
+}
+
+inline bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return prefix.size() <= text.size() && equalIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
 
 }  // namespace quorvel::platform
