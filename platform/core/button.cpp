@@ -20,7 +20,7 @@ void setCheck(HWND button, WPARAM check) {
     if (w == nullptr || !isCheckable(w)) {
         return;
     }
-    const UINT value = check > 1 ? BST_CHECKED : static_cast<UINT>(check);
+    const UINT value = check > BST_CHECKED ? BST_CHECKED : static_cast<UINT>(check);
     if (isRadio(w)) {
         // The checked button of a radio group is the group's tab stop.
         setStyle(button, value == BST_CHECKED ? (w->style | WS_TABSTOP)

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/core/code_page.h"
 #include "platform/core/resources.h"
 #include "platform/core/state.h"
 
@@ -26,13 +27,6 @@ bool isNumericName(LPCSTR name) {
 }
 int numberOf(LPCSTR name) {
     return static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
-}
-
-bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 }  // namespace
@@ -87,7 +81,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
     State& s = state();
     const std::string name = windowClass->lpszClassName;
     for (const WindowClass& existing : s.classes) {
-        if (!existing.builtIn && sameName(existing.name, name)) {
+        if (!existing.builtIn && equalIgnoringCase(existing.name, name)) {
             return 0;  // already registered
         }
     }
@@ -159,11 +153,11 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
 
 DWORD WINAPI GetSysColor(int index) {
     switch (index) {
-        case 5:  // the window background
+        case COLOR_WINDOW:
             return 0x00FFFFFF;
         case COLOR_BTNFACE:
             return 0x00F0F0F0;
-        case 16:  // the button shadow
+        case COLOR_BTNSHADOW:
             return 0x00A0A0A0;
         default:  // text and frames
             return 0x00000000;

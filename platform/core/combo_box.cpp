@@ -63,16 +63,7 @@ LRESULT addString(HWND comboBox, LPARAM text) {
         at = 0;
         while (at < w->items.size()) {
             const std::string& other = w->items[at];
-            bool after = false;
-            for (std::size_t k = 0; k <= std::min(other.size(), item.size()); ++k) {
-                const char a = k < other.size() ? lowerCase1252(other[k]) : '\0';
-                const char b = k < item.size() ? lowerCase1252(item[k]) : '\0';
-                if (a != b) {
-                    after = static_cast<unsigned char>(a) > static_cast<unsigned char>(b);
-                    break;
-                }
-            }
-            if (after) {
+            if (compareIgnoringCase(other, item) > 0) {
                 break;
             }
             ++at;

@@ -1,6 +1,6 @@
-#include <cctype>
 #include <cstdint>
 
+#include "platform/core/code_page.h"
 #include "platform/core/resource_script.h"
 
 namespace quorvel::platform {
@@ -14,16 +14,7 @@ bool ResourceName::matches(LPCSTR name) const {
     if (!wanted.empty() && wanted[0] == '#') {
         return number >= 0 && std::to_string(number) == wanted.substr(1);
     }
-    if (number >= 0 || wanted.size() != text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(wanted[i])) !=
-            static_cast<unsigned char>(text[i])) {
-            return false;
-        }
-    }
-    return true;
+    return number < 0 && equalIgnoringCase(wanted, text);
 }
 
 std::string ResourceName::describe() const {

@@ -25,6 +25,8 @@ struct ResourceName {
 
     bool matches(LPCSTR name) const;
     std::string describe() const;
+
+    bool operator==(const ResourceName&) const = default;
 };
 
 struct ControlTemplate {
@@ -35,6 +37,8 @@ struct ControlTemplate {
     Rect rect;  // dialog units
     DWORD style = 0;
     DWORD exStyle = 0;
+
+    bool operator==(const ControlTemplate&) const = default;
 };
 
 struct DialogTemplate {
@@ -49,6 +53,8 @@ struct DialogTemplate {
     std::string fontName;
     int fontPointSize = 0;
     std::vector<ControlTemplate> controls;
+
+    bool operator==(const DialogTemplate&) const = default;
 };
 
 struct MenuItem {
@@ -59,6 +65,8 @@ struct MenuItem {
     bool checked = false;
     std::vector<MenuItem> items;  // a POPUP's items
     bool popup = false;
+
+    bool operator==(const MenuItem&) const = default;
 };
 
 struct MenuResource {

@@ -13,10 +13,6 @@ ResourceName nameOf(const NameRecord& record) {
     return name;
 }
 
-bool sameName(const NameRecord& record, const ResourceName& name) {
-    return record.number == name.number && name.text == (record.text == nullptr ? "" : record.text);
-}
-
 ControlTemplate controlOf(const ControlRecord& record) {
     ControlTemplate control;
     control.className = record.className;
@@ -127,12 +123,6 @@ const MenuResource* findMenu(LPCSTR name) {
 const IconResource* findIcon(LPCSTR name) {
     const ResourceTable& table = programResources();
     return lookUp(table.icons, table.iconCount, made().icons, &iconOf, byName(name));
-}
-
-const IconResource* findIcon(const ResourceName& name) {
-    const ResourceTable& table = programResources();
-    return lookUp(table.icons, table.iconCount, made().icons, &iconOf,
-                  [&name](const NameRecord& record) { return sameName(record, name); });
 }
 
 const char* findString(int id) {

@@ -94,7 +94,6 @@ const ResourceTable& programResources();
 const DialogTemplate* findDialogTemplate(LPCSTR name);
 const MenuResource* findMenu(LPCSTR name);
 const IconResource* findIcon(LPCSTR name);
-const IconResource* findIcon(const ResourceName& name);
 // A STRINGTABLE entry's text, nullptr when there is none.
 const char* findString(int id);
 

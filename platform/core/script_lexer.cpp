@@ -266,7 +266,7 @@ std::string upper(std::string_view text) {
 }
 
 bool sameWord(std::string_view a, std::string_view b) {
-    return upper(a) == upper(b);
+    return equalIgnoringCase(a, b);
 }
 
 bool isIdentifierStart(char c) {

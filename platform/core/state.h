@@ -34,7 +34,6 @@ inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
 inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 inline constexpr LRESULT DLGC_STATIC = 0x0100;
 inline constexpr LRESULT DLGC_BUTTON = 0x2000;
-inline constexpr DWORD BS_TYPEMASK = 0x000F;
 inline constexpr DWORD CBS_SORT = 0x0100;
 inline constexpr DWORD UDS_WRAP = 0x0001;
 inline constexpr DWORD UDS_ALIGNLEFT = 0x0008;

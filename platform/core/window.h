@@ -23,6 +23,8 @@ struct Rect {
     int y = 0;
     int cx = 0;
     int cy = 0;
+
+    bool operator==(const Rect&) const = default;
 };
 
 // An up-down control aligned to its buddy takes this width in pixels on the
@@ -103,7 +105,7 @@ struct Window {
     bool destroying = false;
     bool ownerDisabledByDialog = false;  // a modal dialog's owner, to enable again
 
-    DWORD type() const { return style & 0x0F; }  // BS_, SS_ or CBS_ type bits
+    DWORD type() const { return style & BS_TYPEMASK; }  // BS_, SS_ or CBS_ type bits
     bool enabled() const { return (style & WS_DISABLED) == 0; }
     bool visible() const { return (style & WS_VISIBLE) != 0; }
     bool isChild() const { return (style & WS_CHILD) != 0; }

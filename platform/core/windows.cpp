@@ -2,9 +2,9 @@
 // window queries.
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
+#include "platform/core/code_page.h"
 #include "platform/core/resources.h"
 #include "platform/core/state.h"
 
@@ -16,13 +16,7 @@ std::uintptr_t key(HWND window) {
 }
 
 const WindowClass* findClass(const std::string& name) {
-    const auto same = [&name](const WindowClass& c) {
-        return c.name.size() == name.size() &&
-               std::equal(c.name.begin(), c.name.end(), name.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) ==
-                          std::tolower(static_cast<unsigned char>(b));
-               });
-    };
+    const auto same = [&name](const WindowClass& c) { return equalIgnoringCase(c.name, name); };
     const auto& classes = state().classes;
     const auto found = std::find_if(classes.begin(), classes.end(), same);
     return found == classes.end() ? nullptr : &*found;
@@ -467,11 +461,11 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
     switch (index) {
         case GWLP_HINSTANCE:
             return reinterpret_cast<LONG_PTR>(w->instance);
-        case -12:  // the control id
+        case GWL_ID:
             return w->id;
-        case -16:  // the style
+        case GWL_STYLE:
             return static_cast<LONG_PTR>(w->style);
-        case -20:  // the extended style
+        case GWL_EXSTYLE:
             return static_cast<LONG_PTR>(w->exStyle);
         default:
             return 0;

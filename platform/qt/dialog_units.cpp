@@ -13,12 +13,7 @@ namespace quorvel::platform::qt {
 namespace {
 
 bool sameFace(const std::string& a, const char* b) {
-    const std::string other = b;
-    return a.size() == other.size() &&
-           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    return equalIgnoringCase(a, b);
 }
 
 }  // namespace
