@@ -70,7 +70,6 @@ struct DisabledCase {
 
 const DisabledCase kDisabled[] = {
     {"disabled_push_button", IDC_APPLY, false},
-    {"disabled_check_box", IDC_TICK, false},
     {"disabled_radio_button", IDC_BLUE, false},
     {"button_in_a_disabled_dialog", IDC_TICK, true},
 };
@@ -94,16 +93,6 @@ TEST_P(DisabledButton, takes_no_bm_click) {
 }
 
 INSTANTIATE_TEST_SUITE_P(buttons, DisabledButton, ::testing::ValuesIn(kDisabled), RowName());
-
-TEST_F(ButtonTest, space_bar_presses_the_focused_button) {
-    for (int id : {IDC_TICK, IDC_APPLY}) {
-        SetFocus(item(id));
-        press(VK_SPACE);
-    }
-    EXPECT_EQ(checked(IDC_TICK), BST_CHECKED);
-    EXPECT_EQ(notifications(), (Notifications{{IDC_TICK, BN_CLICKED, item(IDC_TICK)},
-                                              {IDC_APPLY, BN_CLICKED, item(IDC_APPLY)}}));
-}
 
 }  // namespace
 }  // namespace quorvel::testing

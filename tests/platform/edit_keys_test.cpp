@@ -59,26 +59,20 @@ constexpr bool kControl = true;
 
 const KeyCase kKeys[] = {
     {"home_puts_the_caret_first", "12345", 3, 3, VK_HOME, false, false, "12345", 0, 0},
-    {"end_puts_the_caret_last", "12345", 1, 1, VK_END, false, false, "12345", 5, 5},
     {"shift_home_selects_back_to_the_start", "12345", 3, 3, VK_HOME, kShift, false, "12345", 0, 3},
     {"shift_end_keeps_the_anchor_of_a_selection", "12345", 1, 2, VK_END, kShift, false, "12345", 1,
      5},
     {"left_drops_a_selection_one_before_the_caret", "12345", 1, 4, VK_LEFT, false, false, "12345",
      3, 3},
     {"left_at_the_start_stays", "12345", 0, 0, VK_LEFT, false, false, "12345", 0, 0},
-    {"right_at_the_end_stays", "12345", 5, 5, VK_RIGHT, false, false, "12345", 5, 5},
-    {"shift_right_grows_the_selection", "12345", 2, 2, VK_RIGHT, kShift, false, "12345", 2, 3},
     {"shift_left_shrinks_a_selection_made_forwards", "12345", 1, 4, VK_LEFT, kShift, false, "12345",
      1, 3},
     {"up_in_a_box_without_arrows_moves_left", "12345", 3, 3, VK_UP, false, false, "12345", 2, 2},
-    {"down_in_a_box_without_arrows_moves_right", "12345", 3, 3, VK_DOWN, false, false, "12345", 4,
-     4},
     {"ctrl_left_goes_to_the_start_of_the_word", "12 345", 6, 6, VK_LEFT, false, kControl, "12 345",
      3, 3},
     {"ctrl_right_goes_to_the_next_word", "12 345", 0, 0, VK_RIGHT, false, kControl, "12 345", 3, 3},
     {"delete_takes_the_character_after_the_caret", "12345", 1, 1, VK_DELETE, false, false, "1345",
      1, 1},
-    {"delete_at_the_end_takes_nothing", "12345", 5, 5, VK_DELETE, false, false, "12345", 5, 5},
     {"delete_takes_the_selection", "12345", 3, 1, VK_DELETE, false, false, "145", 1, 1},
     {"ctrl_delete_takes_the_rest_of_the_line", "12345", 2, 2, VK_DELETE, false, kControl, "12", 2,
      2},
@@ -101,21 +95,17 @@ TEST_P(EditKey, moves_selects_and_deletes_as_the_platform_does) {
 
 INSTANTIATE_TEST_SUITE_P(keys, EditKey, ::testing::ValuesIn(kKeys), RowName());
 
-TEST_F(EditKeys, ctrl_c_copies_the_selection_and_changes_nothing) {
-    start("12345", 1, 3);
+TEST_F(EditKeys, ctrl_c_copies_the_selection_and_copying_nothing_leaves_the_clipboard) {
+    start("12345", 2, 2);
+    press('C', false, kControl);
+    press('X', false, kControl);
+    EXPECT_EQ(clipboardText(), "clip");
+    SendMessageA(name, EM_SETSEL, 1, 3);
     press('C', false, kControl);
     EXPECT_EQ(clipboardText(), "23");
     EXPECT_EQ(text(IDC_NAME), "12345");
     EXPECT_EQ(selection(), std::make_pair(DWORD{1}, DWORD{3}));
     EXPECT_TRUE(notifications().empty());
-}
-
-TEST_F(EditKeys, copying_nothing_leaves_the_clipboard_as_it_was) {
-    start("12345", 2, 2);
-    press('C', false, kControl);
-    press('X', false, kControl);
-    EXPECT_EQ(clipboardText(), "clip");
-    EXPECT_EQ(text(IDC_NAME), "12345");
 }
 
 TEST_F(EditKeys, ctrl_x_cuts_the_selection_with_one_change) {
@@ -127,25 +117,21 @@ TEST_F(EditKeys, ctrl_x_cuts_the_selection_with_one_change) {
     EXPECT_EQ(notifications(), sent(IDC_NAME, {EN_UPDATE, EN_CHANGE}));
 }
 
-TEST_F(EditKeys, ctrl_v_replaces_the_selection_and_leaves_the_caret_after_it) {
+TEST_F(EditKeys, ctrl_v_replaces_the_selection_leaving_the_caret_after_it_and_undo_restores_it) {
     setClipboardText("90");
     start("12345", 1, 3);
     press('V', false, kControl);
     EXPECT_EQ(text(IDC_NAME), "19045");
     EXPECT_EQ(selection(), std::make_pair(DWORD{3}, DWORD{3}));
     EXPECT_EQ(notifications(), sent(IDC_NAME, {EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(SendMessageA(name, EM_UNDO, 0, 0), TRUE);
+    EXPECT_EQ(text(IDC_NAME), "12345");
+    EXPECT_EQ(selection(), std::make_pair(DWORD{1}, DWORD{3})) << "what Undo put back is selected";
 }
 
-TEST_F(EditKeys, a_paste_stops_at_the_first_line_break) {
-    setClipboardText("77\r\n88");
-    start("", 0, 0);
-    press('V', false, kControl);
-    EXPECT_EQ(text(IDC_NAME), "77");
-}
-
-TEST_F(EditKeys, a_paste_is_cut_to_the_limit_and_says_so_first) {
+TEST_F(EditKeys, a_paste_stops_at_the_first_line_break_and_is_cut_to_the_limit_saying_so) {
     SendMessageA(name, EM_LIMITTEXT, 7, 0);
-    setClipboardText("6789");
+    setClipboardText("6789\r\n0");
     start("12345", 5, 5);
     press('V', false, kControl);
     EXPECT_EQ(text(IDC_NAME), "1234567");
@@ -161,20 +147,6 @@ TEST_F(EditKeys, the_older_keys_copy_cut_and_paste_too) {
     press(VK_END);
     press(VK_INSERT, kShift, false);
     EXPECT_EQ(text(IDC_NAME), "34512");
-}
-
-TEST_F(EditKeys, the_edit_messages_copy_cut_paste_and_clear_the_selection) {
-    start("12345", 0, 1);
-    SendMessageA(name, WM_CUT, 0, 0);
-    EXPECT_EQ(text(IDC_NAME), "2345");
-    SendMessageA(name, EM_SETSEL, 3, 4);
-    SendMessageA(name, WM_PASTE, 0, 0);
-    EXPECT_EQ(text(IDC_NAME), "2341");
-    SendMessageA(name, EM_SETSEL, 0, 2);
-    SendMessageA(name, WM_COPY, 0, 0);
-    SendMessageA(name, WM_CLEAR, 0, 0);
-    EXPECT_EQ(text(IDC_NAME), "41");
-    EXPECT_EQ(clipboardText(), "23");
 }
 
 TEST_F(EditKeys, a_read_only_box_copies_but_takes_no_change_from_the_keys) {
@@ -206,16 +178,6 @@ TEST_F(EditKeys, typing_is_undone_in_one_step_and_a_second_undo_redoes_it) {
     EXPECT_EQ(text(IDC_NAME), "");
     press('Z', false, kControl);
     EXPECT_EQ(text(IDC_NAME), "250");
-    EXPECT_EQ(selection(), std::make_pair(DWORD{0}, DWORD{3})) << "what Undo put back is selected";
-}
-
-TEST_F(EditKeys, undoing_a_paste_brings_back_the_text_it_replaced_selected) {
-    setClipboardText("9");
-    start("12345", 1, 3);
-    press('V', false, kControl);
-    EXPECT_EQ(SendMessageA(name, EM_UNDO, 0, 0), TRUE);
-    EXPECT_EQ(text(IDC_NAME), "12345");
-    EXPECT_EQ(selection(), std::make_pair(DWORD{1}, DWORD{3}));
 }
 
 TEST_F(EditKeys, backspaces_in_a_row_are_undone_together) {
@@ -248,9 +210,6 @@ TEST_F(EditKeys, the_right_click_menu_offers_what_the_selection_and_clipboard_al
     EXPECT_EQ(rightClickMenu(name, ""),
               (Menu{"[&Undo]", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "[Select &All]"}))
         << "everything is already selected";
-    SendMessageA(name, EM_SETSEL, 2, 2);
-    EXPECT_EQ(rightClickMenu(name, ""), (Menu{"[&Undo]", "-", "[Cu&t]", "[&Copy]", "&Paste",
-                                              "[&Delete]", "-", "Select &All"}));
     const HWND shown = item(IDC_SHOWN);
     SetDlgItemTextA(dialog, IDC_SHOWN, "fixed");
     SendMessageA(shown, EM_SETSEL, 0, 2);
@@ -262,6 +221,9 @@ TEST_F(EditKeys, the_right_click_menu_offers_what_the_selection_and_clipboard_al
 
 TEST_F(EditKeys, the_right_click_menu_does_what_its_items_say) {
     start("12345", 1, 3);
+    rightClickMenu(name, "Copy");
+    EXPECT_EQ(clipboardText(), "23");
+    setClipboardText("clip");
     rightClickMenu(name, "Cut");
     EXPECT_EQ(text(IDC_NAME), "145");
     EXPECT_EQ(clipboardText(), "23");

@@ -98,11 +98,5 @@ TEST_F(EditTest, a_disabled_box_takes_no_typing_and_no_focus) {
     EXPECT_NE(GetFocus(), name);
 }
 
-TEST_F(EditTest, texts_are_windows_1252_bytes_and_backspace_deletes_before_the_caret) {
-    SetDlgItemTextA(dialog, IDC_NAME, "\24312.50");
-    typeText(name, "\351x\b");
-    EXPECT_EQ(text(IDC_NAME), "\24312.50\351");
-}
-
 }  // namespace
 }  // namespace quorvel::testing
