@@ -149,12 +149,15 @@ TEST_F(EditKeys, the_older_keys_copy_cut_and_paste_too) {
     EXPECT_EQ(text(IDC_NAME), "34512");
 }
 
-TEST_F(EditKeys, a_read_only_box_copies_but_takes_no_change_from_the_keys) {
+TEST_F(EditKeys, a_read_only_box_takes_the_focus_and_copies_but_takes_no_typing_or_change) {
     const HWND shown = item(IDC_SHOWN);
     SetDlgItemTextA(dialog, IDC_SHOWN, "fixed");
-    click(shown);
-    SendMessageA(shown, EM_SETSEL, 0, 2);
     notifications().clear();
+    EXPECT_TRUE(typeText(shown, "xyz"));
+    EXPECT_EQ(GetFocus(), shown);
+    EXPECT_EQ(notifications(), sent(IDC_SHOWN, {EN_SETFOCUS}));
+    notifications().clear();
+    SendMessageA(shown, EM_SETSEL, 0, 2);
     press('C', false, kControl);
     EXPECT_EQ(clipboardText(), "fi");
     setClipboardText("9");

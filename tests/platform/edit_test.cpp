@@ -81,15 +81,6 @@ TEST_F(EditTest, a_character_refused_by_the_limit_sends_max_text_then_update_and
     EXPECT_EQ(text(IDC_NAME), "a");
 }
 
-TEST_F(EditTest, a_read_only_box_takes_the_focus_but_no_typing) {
-    SetDlgItemTextA(dialog, IDC_SHOWN, "fixed");
-    notifications().clear();
-    EXPECT_TRUE(typeText(item(IDC_SHOWN), "xyz"));
-    EXPECT_EQ(GetFocus(), item(IDC_SHOWN));
-    EXPECT_EQ(text(IDC_SHOWN), "fixed");
-    EXPECT_EQ(notifications(), sent(IDC_SHOWN, {EN_SETFOCUS}));
-}
-
 TEST_F(EditTest, a_disabled_box_takes_no_typing_and_no_focus) {
     EnableWindow(name, FALSE);
     EXPECT_FALSE(typeText(name, "x"));

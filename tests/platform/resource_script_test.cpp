@@ -109,50 +109,6 @@ TEST_P(ControlDefaults, statement_gives_its_class_and_default_style) {
 
 INSTANTIATE_TEST_SUITE_P(controls, ControlDefaults, ::testing::ValuesIn(kDefaults), rowName);
 
-TEST(resource_script, menu_keeps_popups_items_separators_and_options) {
-    const ResourceScript script = readClean(R"(
-103 MENU
-BEGIN
-    POPUP "&Options"
-    BEGIN
-        MENUITEM "&Preferences", 40003
-        MENUITEM SEPARATOR
-        MENUITEM "E&xit", 40001, GRAYED
-    END
-END
-)");
-    ASSERT_EQ(script.menus.size(), 1u);
-    const MenuItem& options = script.menus[0].items.at(0);
-    EXPECT_TRUE(options.popup);
-    EXPECT_EQ(options.text, "&Options");
-    ASSERT_EQ(options.items.size(), 3u);
-    EXPECT_EQ(options.items[0].id, 40003);
-    EXPECT_TRUE(options.items[1].separator);
-    EXPECT_TRUE(options.items[2].grayed);
-}
-
-TEST(resource_script, conditionals_and_definitions_are_followed) {
-    const ResourceScript script = readClean(R"(
-#define LEVEL 2
-#if defined(LEVEL) && LEVEL > 1
-#define ID 7
-#elif LEVEL == 1
-#define ID 8
-#else
-#error not here
-#endif
-#ifdef APSTUDIO_INVOKED
-this would not parse
-#endif
-/* a comment
-   over lines */ ID DIALOG 0, 0, 1, 1 // and one at the end
-BEGIN
-END
-)");
-    ASSERT_EQ(script.dialogs.size(), 1u);
-    EXPECT_EQ(script.dialogs[0].name.number, 7);
-}
-
 TEST(resource_script, utf8_texts_become_windows_1252_and_the_editors_header_names_the_static_id) {
     const ResourceScript script = readClean(
         "#include <winres.h>\n#pragma code_page(65001)\n1 DIALOG 0, 0, 1, 1\n"
