@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <random>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,14 +32,14 @@ struct RandomSlips {
         return legs;
     }
 
-    AppState app() {
-        AppState app = test::startApp(pick(0, 1));
-        app.taxFactor = taxFactorFor(pick(kTaxRateMin, kTaxRateMax));
-        app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = pick(1, 3);
-        app.lucky15Bonus = pick(kBonusMin, kBonusMax);
-        app.lucky31Bonus = pick(kBonusMin, kBonusMax);
-        app.lucky63Bonus = pick(kBonusMin, kBonusMax);
-        return app;
+    SettlementTerms terms() {
+        Preferences p = startPreferences();
+        p.taxRatePercent = pick(kTaxRateMin, kTaxRateMax);
+        p.lucky15Consolation = p.lucky31Consolation = p.lucky63Consolation = pick(1, 3);
+        p.lucky15Bonus = pick(kBonusMin, kBonusMax);
+        p.lucky31Bonus = pick(kBonusMin, kBonusMax);
+        p.lucky63Bonus = pick(kBonusMin, kBonusMax);
+        return settlementTerms(p, pick(0, 1) == 1);
     }
 
     // Mostly winners and placed legs, so that multiples pay; in a third of the
@@ -78,7 +79,7 @@ TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bet
     const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
     RandomSlips random{std::mt19937(20261206)};
     for (int i = 0; i < 5000; ++i) {
-        const AppState app = random.app();
+        const SettlementTerms terms = random.terms();
         const int mode = random.pick(0, 2), n = random.pick(1, 6), betIndex = random.pick(-1, 10);
         const double stake = random.pick(0, 9999999) * 100.0;
         Legs observed = random.legs(), unobserved = observed;
@@ -87,9 +88,9 @@ TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bet
         LineSum sum;
         const SettlementObserver observer{&sum, LineSum::onLine, LineSum::onBonus};
         int bets = -1, unobservedBets = -1;
-        const double total = modes[mode](app, betIndex, bets, n, observed, stake, &observer);
+        const double total = modes[mode](terms, betIndex, bets, n, observed, stake, &observer);
         const double plain =
-            modes[mode](app, betIndex, unobservedBets, n, unobserved, stake, nullptr);
+            modes[mode](terms, betIndex, unobservedBets, n, unobserved, stake, nullptr);
         EXPECT_EQ(total, sum.factor * sum.total);
         EXPECT_EQ(std::memcmp(&total, &plain, sizeof total), 0);  // observing changes nothing
         EXPECT_EQ(bets, unobservedBets);
@@ -125,7 +126,7 @@ TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_o
     const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
     RandomSlips random{std::mt19937(17)};
     for (int i = 0; i < 20000; ++i) {
-        AppState app = random.app();
+        const SettlementTerms terms = random.terms();
         const int mode = random.pick(0, 2), n = random.pick(1, 6);
         const int luckyIndex[] = {0, 0, 0, 0, 7, 5, 6};  // a quarter of the time
         const int betIndex = n >= 4 && random.pick(0, 3) == 0 ? luckyIndex[n] : random.pick(-1, 10);
@@ -137,8 +138,8 @@ TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_o
         const SettlementObserver setObserver{&setLog, LineLog::onLine, LineLog::onBonus};
         const SettlementObserver lineObserver{&lineLog, LineLog::onLine, LineLog::onBonus};
         int setBets = -1, lineBets = -1;
-        const double fast = modes[mode](app, betIndex, setBets, n, bySet, stake, &setObserver);
-        const double plain = settleLineByLine(static_cast<EachWayMode>(mode), app, betIndex,
+        const double fast = modes[mode](terms, betIndex, setBets, n, bySet, stake, &setObserver);
+        const double plain = settleLineByLine(static_cast<EachWayMode>(mode), terms, betIndex,
                                               lineBets, n, oneByOne, stake, &lineObserver);
         ASSERT_TRUE(sameBits(fast, plain)) << fast << " against " << plain;
         EXPECT_EQ(setBets, lineBets);
@@ -159,7 +160,7 @@ TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_o
 TEST(settlement_properties, multiple_holding_non_runners_equals_multiple_of_its_other_legs) {
     RandomSlips random{std::mt19937(7)};
     for (int i = 0; i < 5000; ++i) {
-        const AppState app = random.app();
+        const SettlementTerms terms = random.terms();
         const Legs legs = random.legs();
         const auto count = static_cast<std::size_t>(random.pick(2, 6));
         const Leg *all[6] = {}, *runners[6] = {};
@@ -173,29 +174,40 @@ TEST(settlement_properties, multiple_holding_non_runners_equals_multiple_of_its_
         const double stake = 100.0 * random.pick(1, 9999999);
         for (auto family : {winMultiple, edMultiple, wwppMultiple}) {
             EXPECT_TRUE(runnerCount == 0 ||
-                        family(app, std::span(all, count), stake) ==
-                            family(app, std::span(runners, runnerCount), stake));
+                        family(terms, std::span(all, count), stake) ==
+                            family(terms, std::span(runners, runnerCount), stake));
         }
     }
 }
 
+// "£" then digits, a point and two digits.
+bool isWholeAmount(std::string_view text) {
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::size_t point = text.find('.');
+    return text.starts_with('\xA3') && point != std::string_view::npos &&
+           digits(text.substr(1, point - 1)) && text.size() - point == 3 &&
+           digits(text.substr(point + 1));
+}
+
 TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
-    AppState app = test::startApp();
-    app.lucky15Bonus = app.lucky31Bonus = app.lucky63Bonus = kBonusMax;
-    app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = kConsolationMax;
+    Preferences most = startPreferences();
+    most.lucky15Bonus = most.lucky31Bonus = most.lucky63Bonus = kBonusMax;
+    most.lucky15Consolation = most.lucky31Consolation = most.lucky63Consolation = kConsolationMax;
     for (const Leg& extreme : {test::leg(WonWinOnly, 1250.0), test::leg(WonQuarter, 1250.0, 75),
                                test::leg(WonFifth, 1.0 / 1250.0), test::leg(NonRunner)}) {
         for (int slipKind = 0; slipKind < 2 * 3 * 6; ++slipKind) {
-            app.taxPaid = slipKind % 2;
             const auto mode = static_cast<EachWayMode>(slipKind / 2 % 3);
             const int n = slipKind / 6 + 1;
             for (int p = 0; p < static_cast<int>(betTypes(n).size()); ++p) {
                 BetSlip slip{n, p, mode, 9999999, {}};
                 slip.legs.fill(extreme);
-                const SettlementDisplay shown = settleAmounts(app, slip);
-                // The longest, about 1e24 pounds, is "£" and 28 characters.
-                EXPECT_LT(strnlen(shown.returns.data(), kAmountTextSize), kAmountTextSize);
-                EXPECT_EQ(std::strpbrk(shown.returns.data(), "ni"), nullptr);  // no inf or nan
+                const SettlementDisplay shown = settleAmounts({most, slipKind % 2 == 1, slip});
+                // The longest, about 1e24 pounds, is "£" and 28 characters: a text cut
+                // short by its buffer would lose its pence, "inf" and "nan" have none.
+                EXPECT_TRUE(isWholeAmount(shown.returns.data())) << shown.returns.data();
+                EXPECT_TRUE(isWholeAmount(shown.totalStake.data())) << shown.totalStake.data();
             }
         }
     }
