@@ -156,47 +156,6 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
     return run;
 }
 
-std::vector<std::string> settleJsonLines(const std::vector<std::string>& slips,
-                                         const std::vector<std::string>& options) {
-    std::vector<std::string> arguments = {"--json"};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    std::string input;
-    for (const std::string& slip : slips) {
-        for (const char c : slip) {
-            input += c == '\n' ? ' ' : c;
-        }
-        input += '\n';
-    }
-    const SettleRun run = runSettle(arguments, input);
-    std::vector<std::string> lines = outputLines(run.out);
-    if (lines.size() != slips.size()) {
-        ADD_FAILURE() << "expected " << slips.size() << " answer lines, got:\n"
-                      << run.out << run.err;
-        lines.resize(slips.size());
-    }
-    return lines;
-}
-
-void expectAnswers(const std::vector<AnsweredSlip>& rows) {
-    std::vector<std::string> slips;
-    for (const AnsweredSlip& row : rows) {
-        slips.emplace_back(row.slip);
-    }
-    const std::vector<std::string> answers = settleJsonLines(slips);
-    const std::vector<std::string> explained = settleJsonLines(slips, {"--explain"});
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(std::string(rows[i].name) + ": " + rows[i].slip);
-        EXPECT_EQ(answers[i], rows[i].answer);
-        // --explain adds the lines and changes nothing else.
-        const std::string& answer = rows[i].answer;
-        EXPECT_TRUE(
-            answer.starts_with("{\"error")
-                ? explained[i] == answer
-                : explained[i].starts_with(answer.substr(0, answer.size() - 1) + ", \"lines\": ["))
-            << explained[i];
-    }
-}
-
 std::vector<std::string> outputLines(const std::string& out) {
     std::vector<std::string> lines;
     std::istringstream in(out);
@@ -204,16 +163,6 @@ std::vector<std::string> outputLines(const std::string& out) {
         lines.push_back(line);
     }
     return lines;
-}
-
-std::string reportedValue(const std::string& out, std::string_view name) {
-    for (const std::string& line : outputLines(out)) {
-        if (line.starts_with(name) && line.size() > name.size() && line[name.size()] == ' ') {
-            const std::size_t value = line.find_first_not_of(' ', name.size());
-            return value == std::string::npos ? std::string() : line.substr(value);
-        }
-    }
-    return "(no " + std::string(name) + " line)";
 }
 
 }  // namespace quorvel::testing
