@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs the built quorvel-settle as a user would, with its own input and output files.
+// Runs the built quorvel-settle as a user would, its standard streams piped.
 
 #include <string>
 #include <string_view>
