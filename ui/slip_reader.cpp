@@ -89,7 +89,8 @@ Leg readLeg(HWND dialog, int row) {
     return makeLeg(choices);
 }
 
-void settleSlip(const AppState& app, HWND dialog, int selectionCount) {
+void settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                const SettlementObserver* observer) {
     SettlementInput input{};
     input.preferences = app.preferences;
     input.taxPaid = IsDlgButtonChecked(dialog, IDC_TAX_PAID) != 0;
@@ -101,7 +102,7 @@ void settleSlip(const AppState& app, HWND dialog, int selectionCount) {
     for (int row = 1; row <= selectionCount && row <= kMaxSelections; ++row) {
         slip.legs[static_cast<std::size_t>(row - 1)] = readLeg(dialog, row);
     }
-    const SettlementDisplay shown = settleAmounts(input);
+    const SettlementDisplay shown = settleAmounts(input, observer);
     SetDlgItemTextA(dialog, IDC_TOTAL_STAKE, shown.totalStake.data());
     SetDlgItemTextA(dialog, IDC_RETURNS, shown.returns.data());
 }

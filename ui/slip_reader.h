@@ -3,6 +3,7 @@
 // Reading the bet slip out of the main dialog, and settling it.
 
 #include "engine/bet_slip.h"
+#include "engine/settlement.h"
 #include "platform/win32.h"
 #include "ui/app_state.h"
 
@@ -20,7 +21,9 @@ int readUnitStake(HWND dialog);
 Leg readLeg(HWND dialog, int row);
 
 // Reads the slip and "Tax Paid", settles them with the preferences of `app`,
-// and writes the total stake and the returns into their boxes.
-void settleSlip(const AppState& app, HWND dialog, int selectionCount);
+// and writes the total stake and the returns into their boxes. The observer,
+// when given, is told of every settled line.
+void settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                const SettlementObserver* observer = nullptr);
 
 }  // namespace quorvel
