@@ -8,7 +8,6 @@
 #include <random>
 #include <vector>
 
-#include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/selection_terms.h"
 #include "engine/settle_amounts.h"
@@ -36,14 +35,13 @@ double minimum(const std::vector<double>& values) {
 // is settled on its other legs.
 void settle(benchmark::State& state, int selectionCount, int betIndex, EachWayMode mode,
             bool nonRunner = false) {
-    quorvel::AppState app{};
-    quorvel::setStartPreferences(app);
-    BetSlip slip = allWinners(selectionCount, betIndex, mode);
+    quorvel::SettlementInput input{quorvel::startPreferences(), false,
+                                   allWinners(selectionCount, betIndex, mode)};
     if (nonRunner) {
-        slip.legs[2].result = quorvel::NonRunner;
+        input.slip.legs[2].result = quorvel::NonRunner;
     }
     for (auto _ : state) {
-        quorvel::SettlementDisplay display = quorvel::settleAmounts(app, slip);
+        quorvel::SettlementDisplay display = quorvel::settleAmounts(input);
         benchmark::DoNotOptimize(display);
     }
 }
@@ -51,8 +49,7 @@ void settle(benchmark::State& state, int selectionCount, int betIndex, EachWayMo
 // A counter's mix: 1024 seeded random slips of every bet type and mode, with
 // winners, placed legs, losers and now and then a non-runner, settled in turn.
 void mixedSlips(benchmark::State& state) {
-    quorvel::AppState app{};
-    quorvel::setStartPreferences(app);
+    const quorvel::Preferences preferences = quorvel::startPreferences();
     std::mt19937 random(17);
     const auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
@@ -77,7 +74,8 @@ void mixedSlips(benchmark::State& state) {
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        quorvel::SettlementDisplay display = quorvel::settleAmounts(app, slips[next]);
+        quorvel::SettlementDisplay display =
+            quorvel::settleAmounts({preferences, false, slips[next]});
         benchmark::DoNotOptimize(display);
         next = (next + 1) % slips.size();
     }

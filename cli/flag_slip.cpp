@@ -8,15 +8,6 @@ namespace quorvel::cli {
 
 namespace {
 
-using Failure = std::optional<SlipError>;
-
-Failure problemAt(Problem problem, std::string field) {
-    if (problem) {
-        return SlipError{std::move(field), std::move(*problem)};
-    }
-    return {};
-}
-
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
@@ -38,13 +29,13 @@ std::string_view nextWord(std::string_view& text) {
 
 }  // namespace
 
-std::optional<SlipError> readLegArgument(std::string_view text, int number, LegDraft& leg) {
+SlipCheck readLegArgument(std::string_view text, int number, LegDraft& leg) {
     std::string_view rest = text;
     const std::string_view result = nextWord(rest);
     if (result.empty()) {
         return SlipError{legField(number, "result"), "missing: the leg is empty"};
     }
-    if (Failure f = problemAt(readResult(result, leg.result), legField(number, "result"))) {
+    if (SlipCheck f = atField(readResult(result, leg.result), legField(number, "result"))) {
         return f;
     }
     bool priceGiven = false;
@@ -62,9 +53,9 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
                 value += nextWord(after);
                 rest = after;
             }
-            const Problem problem =
+            SlipCheck problem =
                 isPence ? readRule4Pence(pence, value, leg.rule4) : readRule4Text(value, leg.rule4);
-            if (Failure f = problemAt(problem, legField(number, "rule4"))) {
+            if (SlipCheck f = atField(std::move(problem), legField(number, "rule4"))) {
                 return f;
             }
         } else if (word == "1/5" || word == "1/4" || word == "Win") {
@@ -78,7 +69,7 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
                 return SlipError{legField(number, "terms"), "given more than once"};
             }
             termsGiven = true;
-            if (Failure f = problemAt(readTerms(terms, leg.terms), legField(number, "terms"))) {
+            if (SlipCheck f = atField(readTerms(terms, leg.terms), legField(number, "terms"))) {
                 return f;
             }
         } else {
@@ -87,7 +78,7 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
                                  "given more than once (" + quoted(word) + ")"};
             }
             priceGiven = true;
-            if (Failure f = problemAt(readPrice(word, leg.priceIndex), legField(number, "price"))) {
+            if (SlipCheck f = atField(readPrice(word, leg.priceIndex), legField(number, "price"))) {
                 return f;
             }
         }
@@ -95,7 +86,7 @@ std::optional<SlipError> readLegArgument(std::string_view text, int number, LegD
     return {};
 }
 
-std::optional<SlipError> readSlipFlags(const SlipFlags& flags, SlipRequest& request) {
+SlipCheck readSlipFlags(const SlipFlags& flags, SlipRequest& request) {
     SlipDraft draft;
     if (flags.bet) {
         std::int64_t position = 0;
@@ -108,12 +99,12 @@ std::optional<SlipError> readSlipFlags(const SlipFlags& flags, SlipRequest& requ
         }
     }
     if (flags.stake) {
-        if (Failure f = problemAt(readStakeText(*flags.stake, draft.unitStake), "stake")) {
+        if (SlipCheck f = atField(readStakeText(*flags.stake, draft.unitStake), "stake")) {
             return f;
         }
     }
     if (flags.eachWay) {
-        if (Failure f = problemAt(readEachWay(*flags.eachWay, draft.eachWay), "eachWay")) {
+        if (SlipCheck f = atField(readEachWay(*flags.eachWay, draft.eachWay), "eachWay")) {
             return f;
         }
     }
@@ -128,8 +119,8 @@ std::optional<SlipError> readSlipFlags(const SlipFlags& flags, SlipRequest& requ
         if (!parseInteger(*flags.preferences[i], value)) {
             return SlipError{name, quoted(*flags.preferences[i]) + " is not an integer"};
         }
-        if (Failure f =
-                problemAt(readPreference(field, value, *flags.preferences[i], draft.app), name)) {
+        if (SlipCheck f = atField(
+                readPreference(field, value, *flags.preferences[i], draft.preferences), name)) {
             return f;
         }
     }
@@ -139,8 +130,8 @@ std::optional<SlipError> readSlipFlags(const SlipFlags& flags, SlipRequest& requ
         return SlipError{"legs", "must hold 1 to 6 legs, not " + std::to_string(draft.legCount)};
     }
     for (int i = 0; i < draft.legCount; ++i) {
-        if (Failure f = readLegArgument(flags.legs[static_cast<std::size_t>(i)], i + 1,
-                                        draft.legs[static_cast<std::size_t>(i)])) {
+        if (SlipCheck f = readLegArgument(flags.legs[static_cast<std::size_t>(i)], i + 1,
+                                          draft.legs[static_cast<std::size_t>(i)])) {
             return f;
         }
     }

@@ -115,7 +115,7 @@ class SlipHandler {
   public:
     SlipHandler(SlipDraft& draft, std::string& betText) : draft_(draft), betText_(betText) {}
 
-    const std::optional<SlipError>& error() const { return error_; }
+    const SlipCheck& error() const { return error_; }
     bool finished() const { return place_ == Place::Done; }
 
     // The parser's events.
@@ -199,7 +199,7 @@ class SlipHandler {
     // The field whose value is being read: "stake", "legs[2].price", "preferences.taxRate".
     std::string fieldName() const;
     bool failHere(std::string problem) { return fail(fieldName(), std::move(problem)); }
-    bool check(Problem problem) { return !problem || failHere(std::move(*problem)); }
+    bool check(SlipCheck check) { return !check || failHere(std::move(check->problem)); }
     bool mustBe(const Scalar& s, Type type, const char* what) {
         return s.type == type || failHere(std::string("must be ") + what);
     }
@@ -211,8 +211,8 @@ class SlipHandler {
         return true;
     }
     // A value given either as a text of a list or as a whole number.
-    bool textOrInteger(const Scalar& s, Problem (*readText)(std::string_view, int&),
-                       Problem (*readInteger)(std::int64_t, std::string_view, int&), int& target,
+    bool textOrInteger(const Scalar& s, SlipCheck (*readText)(std::string_view, int&),
+                       SlipCheck (*readInteger)(std::int64_t, std::string_view, int&), int& target,
                        const char* problem) {
         if (s.type == Type::String) {
             return check(readText(s.text, target));
@@ -225,7 +225,7 @@ class SlipHandler {
 
     SlipDraft& draft_;
     std::string& betText_;
-    std::optional<SlipError> error_;
+    SlipCheck error_;
     Place place_ = Place::Root;
     const FieldName* field_ = nullptr;
     const PreferenceField* preference_ = nullptr;
@@ -399,12 +399,12 @@ bool SlipHandler::preferenceValue(const Scalar& s) {
     if (s.type != Type::Number || !s.isInteger) {
         return failHere("must be an integer");
     }
-    return check(readPreference(*preference_, s.integer, s.text, draft_.app));
+    return check(readPreference(*preference_, s.integer, s.text, draft_.preferences));
 }
 
 }  // namespace
 
-std::optional<SlipError> JsonSlipReader::read(std::string_view line, SlipRequest& request) {
+SlipCheck JsonSlipReader::read(std::string_view line, SlipRequest& request) {
     SlipDraft draft;
     SlipHandler handler(draft, betText_);
     const bool parsed = json::sax_parse(line.begin(), line.end(), &handler);

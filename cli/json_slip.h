@@ -14,7 +14,7 @@ class JsonSlipReader {
   public:
     // Fills `request` from a JSON object, or tells the first thing wrong with it. The line is
     // read as a stream of values and no tree is built; reading stops at the first problem.
-    std::optional<SlipError> read(std::string_view line, SlipRequest& request);
+    SlipCheck read(std::string_view line, SlipRequest& request);
 
   private:
     std::string betText_;  // the "bet" text of the slip being read, kept from call to call

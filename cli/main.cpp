@@ -11,10 +11,12 @@
 #include <CLI/CLI.hpp>
 #endif
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -31,6 +33,7 @@
 
 namespace {
 
+using namespace quorvel;
 using namespace quorvel::cli;
 
 constexpr int kAllSettled = 0;
@@ -78,6 +81,44 @@ Lines of spaces and tabs get no answer. Each answer is written as soon as no mor
 hand, so a program may send one slip and wait for its answer.
 Exit status: 0 every slip settled, 1 some slip was invalid, 2 bad command line or I/O error
 (with no message when the reader of the answers went away).)";
+
+// The options that describe one slip, each held by its name.
+struct SlipOptions {
+    CLI::Option* bet = nullptr;
+    CLI::Option* stake = nullptr;
+    CLI::Option* eachWay = nullptr;
+    CLI::Option* taxPaid = nullptr;
+    std::array<CLI::Option*, kPreferenceFields.size()> preferences{};  // kPreferenceFields order
+
+    // The first of them given on the command line, or nullptr.
+    const CLI::Option* firstGiven() const {
+        for (const CLI::Option* option : {bet, stake, eachWay, taxPaid}) {
+            if (option->count() > 0) {
+                return option;
+            }
+        }
+        for (const CLI::Option* option : preferences) {
+            if (option->count() > 0) {
+                return option;
+            }
+        }
+        return nullptr;
+    }
+};
+
+// "--lucky15-consolation" for the preference "lucky15Consolation".
+std::string preferenceOption(std::string_view name) {
+    std::string option = "--";
+    for (const char c : name) {
+        if (c >= 'A' && c <= 'Z') {
+            option += '-';
+            option += static_cast<char>(c - 'A' + 'a');
+        } else {
+            option += c;
+        }
+    }
+    return option;
+}
 
 struct Options {
     bool json = false;
@@ -187,26 +228,23 @@ int main(int argc, char** argv) {
     CLI::Option* jobs =
         app.add_option("--jobs", options.jobs, "Threads settling JSON Lines (default: one a core)")
             ->check(CLI::Range(1u, 1024u));
-    std::vector<CLI::Option*> slipOptions;
+    SlipOptions slipOptions;
     std::string bet, stake, eachWay;
-    slipOptions.push_back(
-        app.add_option("--bet", bet, "Bet list text or position (default: the list's default)"));
-    slipOptions.push_back(
-        app.add_option("--stake", stake, "Stake box text, pence per bet (default \"\": 10)"));
-    slipOptions.push_back(
-        app.add_option("--each-way", eachWay, "Win, E/D or \"W/W P/P\" (default Win)"));
-    slipOptions.push_back(app.add_flag("--tax-paid,!--no-tax-paid", options.slip.taxPaid,
-                                       "Tax paid with the stake (default) or not"));
+    slipOptions.bet =
+        app.add_option("--bet", bet, "Bet list text or position (default: the list's default)");
+    slipOptions.stake =
+        app.add_option("--stake", stake, "Stake box text, pence per bet (default \"\": 10)");
+    slipOptions.eachWay =
+        app.add_option("--each-way", eachWay, "Win, E/D or \"W/W P/P\" (default Win)");
+    slipOptions.taxPaid = app.add_flag("--tax-paid,!--no-tax-paid", options.slip.taxPaid,
+                                       "Tax paid with the stake (default) or not");
     std::array<std::string, kPreferenceFields.size()> preferences;
-    const std::array<const char*, kPreferenceFields.size()> preferenceOptions = {
-        "--tax-rate",      "--lucky15-consolation", "--lucky15-bonus", "--lucky31-consolation",
-        "--lucky31-bonus", "--lucky63-consolation", "--lucky63-bonus"};
     for (std::size_t i = 0; i < preferences.size(); ++i) {
         const PreferenceField& field = kPreferenceFields[i];
-        slipOptions.push_back(app.add_option(preferenceOptions[i], preferences[i],
-                                             "Preference " + std::string(field.name) + ", " +
-                                                 std::to_string(field.min) + ".." +
-                                                 std::to_string(field.max)));
+        slipOptions.preferences[i] =
+            app.add_option(preferenceOption(field.name), preferences[i],
+                           "Preference " + std::string(field.name) + ", " +
+                               std::to_string(field.min) + ".." + std::to_string(field.max));
     }
     app.add_option("LEG-or-FILE", options.arguments, "Legs of the slip, or files with --json");
 
@@ -220,14 +258,11 @@ int main(int argc, char** argv) {
     }
 
     if (options.json) {
-        for (const CLI::Option* option : slipOptions) {
-            if (option->count() > 0) {
-                std::fprintf(
-                    stderr,
-                    "quorvel-settle: %s describes one slip and cannot be used with --json\n",
-                    option->get_name().c_str());
-                return kBadCommandLine;
-            }
+        if (const CLI::Option* option = slipOptions.firstGiven()) {
+            std::fprintf(stderr,
+                         "quorvel-settle: %s describes one slip and cannot be used with --json\n",
+                         option->get_name().c_str());
+            return kBadCommandLine;
         }
         return settleJsonLines(options);
     }
@@ -239,17 +274,17 @@ int main(int argc, char** argv) {
         std::fputs(app.help().c_str(), stderr);
         return kBadCommandLine;
     }
-    if (slipOptions[0]->count() > 0) {
+    if (slipOptions.bet->count() > 0) {
         options.slip.bet = bet;
     }
-    if (slipOptions[1]->count() > 0) {
+    if (slipOptions.stake->count() > 0) {
         options.slip.stake = stake;
     }
-    if (slipOptions[2]->count() > 0) {
+    if (slipOptions.eachWay->count() > 0) {
         options.slip.eachWay = eachWay;
     }
     for (std::size_t i = 0; i < preferences.size(); ++i) {
-        if (slipOptions[4 + i]->count() > 0) {
+        if (slipOptions.preferences[i]->count() > 0) {
             options.slip.preferences[i] = preferences[i];
         }
     }

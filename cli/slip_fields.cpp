@@ -73,92 +73,86 @@ std::string SlipError::message() const {
     return field.empty() ? problem : field + ": " + problem;
 }
 
-Problem readResult(std::string_view text, ResultChoice& result) {
+SlipCheck atField(SlipCheck check, std::string field) {
+    if (check) {
+        check->field = std::move(field);
+    }
+    return check;
+}
+
+SlipCheck readResult(std::string_view text, ResultChoice& result) {
     static const Utf8List list(kResultTexts);
     const int i = list.find(text);
     if (i < 0) {
-        return notOneOf(text, kResultTexts);
+        return SlipError{{}, notOneOf(text, kResultTexts)};
     }
     result = static_cast<ResultChoice>(i);
     return {};
 }
 
-Problem readPrice(std::string_view text, int& priceIndex) {
+SlipCheck readPrice(std::string_view text, int& priceIndex) {
     static const Utf8List list(kPriceTexts);
     const int i = list.find(text);
     if (i < 0) {
-        return quoted(text) + " is not on the price list";
+        return SlipError{{}, quoted(text) + " is not on the price list"};
     }
     priceIndex = i;
     return {};
 }
 
-Problem readRule4Text(std::string_view text, int& rule4) {
+SlipCheck readRule4Text(std::string_view text, int& rule4) {
     static const Utf8List list(kRule4Texts);
     const int i = list.find(text);
     if (i < 0) {
-        return quoted(text) + " is not on the Rule 4 list";
+        return SlipError{{}, quoted(text) + " is not on the Rule 4 list"};
     }
     rule4 = Rule4Ladder[static_cast<std::size_t>(i)];
     return {};
 }
 
-Problem readRule4Pence(std::int64_t pence, std::string_view written, int& rule4) {
+SlipCheck readRule4Pence(std::int64_t pence, std::string_view written, int& rule4) {
     if (pence < 0 || pence > Rule4Ladder.back() || pence % 5 != 0) {
-        return numberText(written) + " is not 0..75 in steps of 5";
+        return SlipError{{}, numberText(written) + " is not 0..75 in steps of 5"};
     }
     rule4 = static_cast<int>(pence);
     return {};
 }
 
-Problem readTerms(std::string_view text, PlaceTerms& terms) {
+SlipCheck readTerms(std::string_view text, PlaceTerms& terms) {
     static const Utf8List list(kPlaceTermsTexts);
     const int i = list.find(text);
     if (i < 0) {
-        return notOneOf(text, kPlaceTermsTexts);
+        return SlipError{{}, notOneOf(text, kPlaceTermsTexts)};
     }
     terms = static_cast<PlaceTerms>(i);
     return {};
 }
 
-Problem readEachWay(std::string_view text, EachWayMode& mode) {
+SlipCheck readEachWay(std::string_view text, EachWayMode& mode) {
     static const Utf8List list(kEachWayTexts);
     const int i = list.find(text);
     if (i < 0) {
-        return notOneOf(text, kEachWayTexts);
+        return SlipError{{}, notOneOf(text, kEachWayTexts)};
     }
     mode = static_cast<EachWayMode>(i);
     return {};
 }
 
-Problem readStakeText(std::string_view text, int& unitStake) {
+SlipCheck readStakeText(std::string_view text, int& unitStake) {
     if (characterCount(text) > kStakeBoxCharacters) {
-        return quoted(text) + " is longer than the stake box's 7 characters";
+        return SlipError{{}, quoted(text) + " is longer than the stake box's 7 characters"};
     }
     unitStake = text.empty() ? 10 : decimalValue(text);
     return {};
 }
 
-Problem readStakePence(std::int64_t pence, std::string_view written, int& unitStake) {
+SlipCheck readStakePence(std::int64_t pence, std::string_view written, int& unitStake) {
     if (pence < 0 || pence > kMaxStakePence) {
-        return numberText(written) + " is not 0..9999999 pence";
+        return SlipError{{}, numberText(written) + " is not 0..9999999 pence"};
     }
     unitStake = static_cast<int>(pence);
     return {};
 }
-
-const std::array<PreferenceField, 7> kPreferenceFields = {{
-    {"taxRate", &AppState::taxRatePercent, kTaxRateMin, kTaxRateMax, "Invalid tax value"},
-    {"lucky15Consolation", &AppState::lucky15Consolation, kConsolationMin, kConsolationMax,
-     "Invalid L15 Consolation odds"},
-    {"lucky15Bonus", &AppState::lucky15Bonus, kBonusMin, kBonusMax, "Invalid L15 Bonus odds"},
-    {"lucky31Consolation", &AppState::lucky31Consolation, kConsolationMin, kConsolationMax,
-     "Invalid L31 Consolation odds"},
-    {"lucky31Bonus", &AppState::lucky31Bonus, kBonusMin, kBonusMax, "Invalid L31 Bonus odds"},
-    {"lucky63Consolation", &AppState::lucky63Consolation, kConsolationMin, kConsolationMax,
-     "Invalid L63 Consolation odds"},
-    {"lucky63Bonus", &AppState::lucky63Bonus, kBonusMin, kBonusMax, "Invalid L63 Bonus odds"},
-}};
 
 const PreferenceField* findPreference(std::string_view name) {
     for (const PreferenceField& field : kPreferenceFields) {
@@ -169,13 +163,14 @@ const PreferenceField* findPreference(std::string_view name) {
     return nullptr;
 }
 
-Problem readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
-                       AppState& app) {
+SlipCheck readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
+                         Preferences& preferences) {
     if (value < field.min || value > field.max) {
-        return std::string(field.warning) + " (" + numberText(written) + " is not " +
-               std::to_string(field.min) + ".." + std::to_string(field.max) + ")";
+        return SlipError{{},
+                         std::string(field.warning) + " (" + numberText(written) + " is not " +
+                             std::to_string(field.min) + ".." + std::to_string(field.max) + ")"};
     }
-    app.*field.value = static_cast<int>(value);
+    preferences.*field.value = static_cast<int>(value);
     return {};
 }
 
@@ -209,7 +204,7 @@ std::string legField(int leg, std::string_view name) {
     return out;
 }
 
-std::optional<SlipError> finishSlip(const SlipDraft& draft, SlipRequest& request) {
+SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     if (!draft.legsGiven) {
         return SlipError{"legs", "missing: give 1 to 6 legs"};
     }
@@ -250,21 +245,10 @@ std::optional<SlipError> finishSlip(const SlipDraft& draft, SlipRequest& request
     slip.eachWayMode = draft.eachWay;
     slip.unitStake = draft.unitStake;
     for (int i = 0; i < count; ++i) {
-        const LegDraft& given = draft.legs[static_cast<std::size_t>(i)];
-        Leg& leg = slip.legs[static_cast<std::size_t>(i)];
-        leg.result = legResultFor(given.result, given.terms);
-        leg.price = PriceLadder[static_cast<std::size_t>(given.priceIndex)];
-        if (given.oddsOn) {
-            leg.price = 1.0 / leg.price;
-        }
-        leg.placePrice = leg.price;
-        leg.rule4 = given.rule4;
+        slip.legs[static_cast<std::size_t>(i)] = makeLeg(draft.legs[static_cast<std::size_t>(i)]);
     }
-
-    request.app = draft.app;
-    request.app.taxPaid = draft.taxPaid ? 1 : 0;
-    request.app.selectionCount = count;
-    request.app.placeListed = draft.eachWay == EachWayMode::Win ? 0 : 1;
+    request.preferences = draft.preferences;
+    request.taxPaid = draft.taxPaid;
     return {};
 }
 

@@ -10,14 +10,15 @@
 #include <string>
 #include <string_view>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
+#include "engine/preferences.h"
 #include "engine/selection_terms.h"
+#include "engine/settle_amounts.h"
 
 namespace quorvel::cli {
 
 // What is wrong with one field: `field` is its path ("legs[2].price"), empty for the slip
-// as a whole.
+// as a whole. The readers of one value leave it empty for the caller, who knows the name.
 struct SlipError {
     std::string field;
     std::string problem;
@@ -25,17 +26,14 @@ struct SlipError {
     std::string message() const;
 };
 
-// A problem found with a value, or nothing when it was accepted.
-using Problem = std::optional<std::string>;
+// The one answer of every check: nothing when the value or the slip was accepted.
+using SlipCheck = std::optional<SlipError>;
+
+// The error of a value reader, with the name of the field it was reading.
+SlipCheck atField(SlipCheck check, std::string field);
 
 // One selection row as given; legs are numbered from 1, as the window's rows.
-struct LegDraft {
-    ResultChoice result = ResultChoice::Lost;
-    PlaceTerms terms = PlaceTerms::Fifth;
-    int priceIndex = 0;
-    bool oddsOn = false;
-    int rule4 = 0;
-};
+using LegDraft = LegChoices;
 
 enum class BetChoice { Default, Text, Position };
 
@@ -50,42 +48,27 @@ struct SlipDraft {
     EachWayMode eachWay = EachWayMode::Win;
     bool taxPaid = true;
     int unitStake = 10;
-    AppState app{};  // holds the preferences
-
-    SlipDraft() { setStartPreferences(app); }
+    Preferences preferences = startPreferences();
 };
 
 // What the engine settles.
-struct SlipRequest {
-    AppState app;
-    BetSlip slip;
-};
+using SlipRequest = SettlementInput;
 
-Problem readResult(std::string_view text, ResultChoice& result);
-Problem readPrice(std::string_view text, int& priceIndex);
-Problem readRule4Text(std::string_view text, int& rule4);
+SlipCheck readResult(std::string_view text, ResultChoice& result);
+SlipCheck readPrice(std::string_view text, int& priceIndex);
+SlipCheck readRule4Text(std::string_view text, int& rule4);
 // The whole-number readers quote the number as it was written, which may lie beyond 64 bits
 // (`value` is then saturated).
-Problem readRule4Pence(std::int64_t pence, std::string_view written, int& rule4);
-Problem readTerms(std::string_view text, PlaceTerms& terms);
-Problem readEachWay(std::string_view text, EachWayMode& mode);
+SlipCheck readRule4Pence(std::int64_t pence, std::string_view written, int& rule4);
+SlipCheck readTerms(std::string_view text, PlaceTerms& terms);
+SlipCheck readEachWay(std::string_view text, EachWayMode& mode);
 // The text of the stake box, read as the box reads it.
-Problem readStakeText(std::string_view text, int& unitStake);
-Problem readStakePence(std::int64_t pence, std::string_view written, int& unitStake);
-
-// One of the seven preferences, in the order the Preferences dialog checks them.
-struct PreferenceField {
-    const char* name;
-    int AppState::*value;
-    int min;
-    int max;
-    const char* warning;  // the Preferences dialog's text for a value out of range
-};
-extern const std::array<PreferenceField, 7> kPreferenceFields;
+SlipCheck readStakeText(std::string_view text, int& unitStake);
+SlipCheck readStakePence(std::int64_t pence, std::string_view written, int& unitStake);
 
 const PreferenceField* findPreference(std::string_view name);
-Problem readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
-                       AppState& app);
+SlipCheck readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
+                         Preferences& preferences);
 
 // Reads a whole decimal integer ("-12"), saturating; false when the text is anything else.
 bool parseInteger(std::string_view text, std::int64_t& value);
@@ -93,6 +76,6 @@ bool parseInteger(std::string_view text, std::int64_t& value);
 std::string legField(int leg, std::string_view name);
 
 // Checks what depends on more than one field and builds the slip the engine settles.
-std::optional<SlipError> finishSlip(const SlipDraft& draft, SlipRequest& request);
+SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request);
 
 }  // namespace quorvel::cli

@@ -41,34 +41,6 @@ std::string legRows(const LineReport& report, const char* separator) {
     return out;
 }
 
-const char* resultName(int code) {
-    switch (code) {
-        case WonFifth:
-        case WonQuarter:
-        case WonWinOnly:
-            return "Won";
-        case PlacedFifth:
-        case PlacedQuarter:
-            return "Place";
-        case NonRunner:
-            return "Non-Runner";
-        default:
-            return "Lost";
-    }
-}
-
-const char* termsName(int code) {
-    switch (code) {
-        case WonQuarter:
-        case PlacedQuarter:
-            return "1/4";
-        case WonWinOnly:
-            return "Win Only";
-        default:
-            return "1/5";
-    }
-}
-
 std::string priceName(double price) {
     for (std::size_t i = 0; i < PriceLadder.size(); ++i) {
         if (PriceLadder[i] == price) {
@@ -88,9 +60,9 @@ const SettledSlip& SlipSettler::settle(const SlipRequest& request) {
     settled_.bonusFactor = 0.0;
     if (explain_) {
         const SettlementObserver observer{&settled_, &onLine, &onBonus};
-        settled_.display = settleAmounts(request.app, request.slip, &observer);
+        settled_.display = settleAmounts(request, &observer);
     } else {
-        settled_.display = settleAmounts(request.app, request.slip);
+        settled_.display = settleAmounts(request);
     }
     return settled_;
 }
@@ -159,7 +131,6 @@ void appendJsonError(std::string& out, std::string_view message) {
 
 std::string describeSlip(const SlipRequest& request) {
     const BetSlip& slip = request.slip;
-    const AppState& app = request.app;
     std::string out = "Selections   " + std::to_string(slip.selectionCount) + "\n";
     out += "Bet          ";
     const BetType* type = findBetType(slip.selectionCount, slip.betIndex);
@@ -172,31 +143,27 @@ std::string describeSlip(const SlipRequest& request) {
     out += "\nEach Way     ";
     out += kEachWayTexts[static_cast<std::size_t>(slip.eachWayMode)];
     out += "\nTax Paid     ";
-    out += app.taxPaid != 0 ? "yes" : "no";
-    out += " (tax rate " + std::to_string(app.taxRatePercent) + "%)\n";
+    out += request.taxPaid ? "yes" : "no";
+    out += " (tax rate " + std::to_string(request.preferences.taxRatePercent) + "%)\n";
     const int lucky = luckySelections(slip.selectionCount, slip.betIndex);
     if (lucky != 0) {
-        const int consolation = lucky == 4   ? app.lucky15Consolation
-                                : lucky == 5 ? app.lucky31Consolation
-                                             : app.lucky63Consolation;
-        const int bonus = lucky == 4   ? app.lucky15Bonus
-                          : lucky == 5 ? app.lucky31Bonus
-                                       : app.lucky63Bonus;
-        out += "Lucky rules  consolation odds x" + std::to_string(consolation) +
-               ", all-winner bonus " + std::to_string(bonus) + "%\n";
+        const LuckyTerms terms = luckyTerms(request.preferences, lucky);
+        out += "Lucky rules  consolation odds x" + std::to_string(terms.consolation) +
+               ", all-winner bonus " + std::to_string(terms.bonus) + "%\n";
     }
     for (int i = 0; i < slip.selectionCount; ++i) {
         const Leg& leg = slip.legs[static_cast<std::size_t>(i)];
         out += "Leg " + std::to_string(i + 1) + "        ";
-        out += resultName(leg.result);
-        if (leg.result != NonRunner && leg.result != Lost) {
+        const LegDescription shown = describeLegResult(leg.result);
+        out += kResultTexts[static_cast<std::size_t>(shown.result)];
+        if (shown.result != ResultChoice::NonRunner && shown.result != ResultChoice::Lost) {
             out += " at " + priceName(leg.price);
             if (leg.rule4 != 0) {
                 out += ", Rule 4 " + std::to_string(leg.rule4) + "p per \xC2\xA3";
             }
             if (slip.eachWayMode != EachWayMode::Win) {
                 out += ", place terms ";
-                out += termsName(leg.result);
+                out += kPlaceTermsTexts[static_cast<std::size_t>(shown.terms)];
             }
         }
         out += '\n';

@@ -16,8 +16,8 @@ double rule4Share(const Leg& leg) {
 
 // The stake back when tax is deducted from the returns, grossed up so that the
 // deduction leaves exactly the stake.
-double grossedUpRefund(const AppState& app, double stake) {
-    return std::trunc((1.0 / (2.0 - app.taxFactor)) * stake + 0.5);
+double grossedUpRefund(const SettlementTerms& settlement, double stake) {
+    return std::trunc((1.0 / (2.0 - settlement.taxFactor)) * stake + 0.5);
 }
 
 using LegPointers = std::array<const Leg*, kMaxSelections>;
@@ -43,7 +43,7 @@ bool validLegCount(std::span<const Leg* const> legs) {
 
 }  // namespace
 
-double winReturn(const AppState& app, const Leg& leg, double stake) {
+double winReturn(const SettlementTerms& settlement, const Leg& leg, double stake) {
     if (!(stake > 0.0)) {
         return 0.0;
     }
@@ -51,19 +51,20 @@ double winReturn(const AppState& app, const Leg& leg, double stake) {
         return ((leg.price * stake) * rule4Share(leg)) * 0.01 + stake;
     }
     if (leg.result == NonRunner) {
-        return app.taxPaid != 0 ? app.taxFactor * stake : grossedUpRefund(app, stake);
+        return settlement.taxPaid ? settlement.taxFactor * stake
+                                  : grossedUpRefund(settlement, stake);
     }
     return 0.0;
 }
 
-double placeReturn(const AppState& app, const Leg& leg, double stake) {
+double placeReturn(const SettlementTerms& settlement, const Leg& leg, double stake) {
     if (!(stake > 0.0)) {
         return 0.0;
     }
     switch (leg.result) {
         case NonRunner:
-            return app.taxPaid != 0 ? std::trunc(app.taxFactor * stake + 0.5)
-                                    : grossedUpRefund(app, stake);
+            return settlement.taxPaid ? std::trunc(settlement.taxFactor * stake + 0.5)
+                                      : grossedUpRefund(settlement, stake);
         case WonFifth:
         case PlacedFifth:
             return (((leg.placePrice * 0.2) * stake) * rule4Share(leg)) * 0.01 + stake;
@@ -77,20 +78,22 @@ double placeReturn(const AppState& app, const Leg& leg, double stake) {
     }
 }
 
-double eachWayReturn(const AppState& app, const Leg& leg, double stake) {
-    const double w = winReturn(app, leg, stake);
-    return placeReturn(app, leg, stake) + w;
+double eachWayReturn(const SettlementTerms& settlement, const Leg& leg, double stake) {
+    const double w = winReturn(settlement, leg, stake);
+    return placeReturn(settlement, leg, stake) + w;
 }
 
-double splitCarry(const AppState& app, const Leg& leg, double& winCarry, double& placeCarry) {
-    const double w = winReturn(app, leg, winCarry);
-    const double p = placeReturn(app, leg, placeCarry);
+double splitCarry(const SettlementTerms& settlement, const Leg& leg, double& winCarry,
+                  double& placeCarry) {
+    const double w = winReturn(settlement, leg, winCarry);
+    const double p = placeReturn(settlement, leg, placeCarry);
     placeCarry = p;
     winCarry = w;
     return p + w;
 }
 
-double winMultiple(const AppState& app, std::span<const Leg* const> legs, double stake) {
+double winMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                   double stake) {
     if (!validLegCount(legs)) {
         return 0.0;
     }
@@ -98,12 +101,13 @@ double winMultiple(const AppState& app, std::span<const Leg* const> legs, double
     const std::size_t count = runners(legs, settled);
     double carry = stake;
     for (std::size_t k = 0; k < count; ++k) {
-        carry = winReturn(app, *settled[k], carry);
+        carry = winReturn(settlement, *settled[k], carry);
     }
     return carry;
 }
 
-double edMultiple(const AppState& app, std::span<const Leg* const> legs, double stake) {
+double edMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                  double stake) {
     if (!validLegCount(legs)) {
         return 0.0;
     }
@@ -111,12 +115,13 @@ double edMultiple(const AppState& app, std::span<const Leg* const> legs, double 
     const std::size_t count = runners(legs, settled);
     double carry = stake;
     for (std::size_t k = 0; k + 1 < count; ++k) {
-        carry = eachWayReturn(app, *settled[k], carry) * 0.5;
+        carry = eachWayReturn(settlement, *settled[k], carry) * 0.5;
     }
-    return eachWayReturn(app, *settled[count - 1], carry);
+    return eachWayReturn(settlement, *settled[count - 1], carry);
 }
 
-double wwppMultiple(const AppState& app, std::span<const Leg* const> legs, double stake) {
+double wwppMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                    double stake) {
     if (!validLegCount(legs)) {
         return 0.0;
     }
@@ -126,37 +131,37 @@ double wwppMultiple(const AppState& app, std::span<const Leg* const> legs, doubl
     double placeCarry = stake;
     double result = 0.0;
     for (std::size_t k = 0; k < count; ++k) {
-        result = splitCarry(app, *settled[k], winCarry, placeCarry);
+        result = splitCarry(settlement, *settled[k], winCarry, placeCarry);
     }
     return result;
 }
 
-double winStakesAbout(const AppState& app, const Leg& a, const Leg& b, double stake) {
+double winStakesAbout(const SettlementTerms& settlement, const Leg& a, const Leg& b, double stake) {
     if (a.result == NonRunner) {
-        return winReturn(app, b, stake);
+        return winReturn(settlement, b, stake);
     }
     if (b.result == NonRunner) {
-        return winReturn(app, a, stake);
+        return winReturn(settlement, a, stake);
     }
-    const double r = winReturn(app, a, stake);
+    const double r = winReturn(settlement, a, stake);
     if (!(r > stake)) {
         return r;
     }
-    return winReturn(app, b, stake) + (r - stake);
+    return winReturn(settlement, b, stake) + (r - stake);
 }
 
-double edStakesAbout(const AppState& app, const Leg& a, const Leg& b, double stake) {
+double edStakesAbout(const SettlementTerms& settlement, const Leg& a, const Leg& b, double stake) {
     if (a.result == NonRunner) {
-        return eachWayReturn(app, b, stake);
+        return eachWayReturn(settlement, b, stake);
     }
     if (b.result == NonRunner) {
-        return eachWayReturn(app, a, stake);
+        return eachWayReturn(settlement, a, stake);
     }
-    const double r = eachWayReturn(app, a, stake);
+    const double r = eachWayReturn(settlement, a, stake);
     if (2.0 * stake >= r) {
         return r;
     }
-    return eachWayReturn(app, b, stake) + (r - 2.0 * stake);
+    return eachWayReturn(settlement, b, stake) + (r - 2.0 * stake);
 }
 
 int countWinners(std::span<Leg> legs) {

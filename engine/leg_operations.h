@@ -6,26 +6,30 @@
 
 #include <span>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
+#include "engine/settlement_terms.h"
 
 namespace quorvel {
 
-double winReturn(const AppState& app, const Leg& leg, double stake);
-double placeReturn(const AppState& app, const Leg& leg, double stake);
-double eachWayReturn(const AppState& app, const Leg& leg, double stake);
+double winReturn(const SettlementTerms& settlement, const Leg& leg, double stake);
+double placeReturn(const SettlementTerms& settlement, const Leg& leg, double stake);
+double eachWayReturn(const SettlementTerms& settlement, const Leg& leg, double stake);
 // Moves the win carry through the leg's win part and the place carry through
 // its place part; returns the sum of the two new carries.
-double splitCarry(const AppState& app, const Leg& leg, double& winCarry, double& placeCarry);
+double splitCarry(const SettlementTerms& settlement, const Leg& leg, double& winCarry,
+                  double& placeCarry);
 
 // 1 to 6 legs; non-runners are dropped before any arithmetic.
-double winMultiple(const AppState& app, std::span<const Leg* const> legs, double stake);
-double edMultiple(const AppState& app, std::span<const Leg* const> legs, double stake);
-double wwppMultiple(const AppState& app, std::span<const Leg* const> legs, double stake);
+double winMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                   double stake);
+double edMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                  double stake);
+double wwppMultiple(const SettlementTerms& settlement, std::span<const Leg* const> legs,
+                    double stake);
 
 // A single stakes-about half: a single on `a`, any to come a single on `b`.
-double winStakesAbout(const AppState& app, const Leg& a, const Leg& b, double stake);
-double edStakesAbout(const AppState& app, const Leg& a, const Leg& b, double stake);
+double winStakesAbout(const SettlementTerms& settlement, const Leg& a, const Leg& b, double stake);
+double edStakesAbout(const SettlementTerms& settlement, const Leg& a, const Leg& b, double stake);
 
 // Number of winners, or 0 when any leg is a non-runner. A lone winner is
 // exchanged with the first leg.

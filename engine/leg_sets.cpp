@@ -121,7 +121,7 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
     return true;
 }
 
-void workOutSets(const AppState& app, EachWayMode mode, std::span<const Leg> legs,
+void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<const Leg> legs,
                  std::uint64_t sets, double stake, SetReturns& returns) {
     std::array<LegTerms, kMaxSelections> terms{};
     returns.ran = 0;
@@ -164,8 +164,8 @@ void workOutSets(const AppState& app, EachWayMode mode, std::span<const Leg> leg
         }
         const Leg& lastLeg = legs[kSetSteps[set].lastLeg];
         returns.bySet[set] = runners != 0               ? returns.bySet[runners]
-                             : mode == EachWayMode::Win ? winReturn(app, lastLeg, stake)
-                                                        : eachWayReturn(app, lastLeg, stake);
+                             : mode == EachWayMode::Win ? winReturn(settlement, lastLeg, stake)
+                                                        : eachWayReturn(settlement, lastLeg, stake);
     }
 }
 

@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
 #include "engine/catalogue.h"
+#include "engine/settlement_terms.h"
 
 namespace quorvel {
 
@@ -34,7 +34,7 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake);
 // W/W P/P mode, each staked with `stake`. As a multiple drops its non-runners,
 // a set holding some returns what the set of its other legs returns, and a set
 // of non-runners alone the refund of its last leg.
-void workOutSets(const AppState& app, EachWayMode mode, std::span<const Leg> legs,
+void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<const Leg> legs,
                  std::uint64_t sets, double stake, SetReturns& returns);
 
 // The return of one line of the bet whose sets were worked out.

@@ -61,4 +61,34 @@ int legResultFor(ResultChoice result, PlaceTerms terms) {
     return Lost;
 }
 
+LegDescription describeLegResult(int code) {
+    switch (code) {
+        case WonFifth:
+            return {ResultChoice::Won, PlaceTerms::Fifth};
+        case WonQuarter:
+            return {ResultChoice::Won, PlaceTerms::Quarter};
+        case WonWinOnly:
+            return {ResultChoice::Won, PlaceTerms::WinOnly};
+        case PlacedFifth:
+            return {ResultChoice::Place, PlaceTerms::Fifth};
+        case PlacedQuarter:
+            return {ResultChoice::Place, PlaceTerms::Quarter};
+        case NonRunner:
+            return {ResultChoice::NonRunner, PlaceTerms::Fifth};
+        default:
+            return {ResultChoice::Lost, PlaceTerms::Fifth};
+    }
+}
+
+Leg makeLeg(const LegChoices& choices) {
+    double price = 0.0;
+    if (choices.priceIndex >= 0 && choices.priceIndex < kPriceCount) {
+        price = PriceLadder[static_cast<std::size_t>(choices.priceIndex)];
+        if (choices.oddsOn) {
+            price = 1.0 / price;
+        }
+    }
+    return Leg{legResultFor(choices.result, choices.terms), price, price, choices.rule4};
+}
+
 }  // namespace quorvel

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "engine/bet_slip.h"
+
 namespace quorvel {
 
 inline constexpr int kPriceCount = 59;
@@ -31,5 +33,25 @@ extern const std::array<const char*, 3> kEachWayTexts;
 
 // The LegResult code of a row showing `result` with place terms `terms`.
 int legResultFor(ResultChoice result, PlaceTerms terms);
+
+// What a LegResult code shows on a row: the reverse of legResultFor. Every
+// code that settles as lost reads back as "Lost" on 1/5 terms.
+struct LegDescription {
+    ResultChoice result;
+    PlaceTerms terms;
+};
+LegDescription describeLegResult(int code);
+
+// A selection row's choices, as positions in its lists and the odds-on box.
+struct LegChoices {
+    ResultChoice result = ResultChoice::Lost;
+    PlaceTerms terms = PlaceTerms::Fifth;
+    int priceIndex = 0;   // off the price list the leg is priced at 0
+    bool oddsOn = false;  // the price is taken the other way round: 4/6 for 6/4
+    int rule4 = 0;        // pence per pound of winnings
+};
+
+// The leg a row's choices settle as; the place part pays on the same price.
+Leg makeLeg(const LegChoices& choices);
 
 }  // namespace quorvel

@@ -72,14 +72,9 @@ void formatPounds(std::array<char, kAmountTextSize>& text, double pounds) {
     std::memcpy(text.data(), first, static_cast<std::size_t>(std::end(digits) - first));
 }
 
-double taxFactorFor(int taxRatePercent) {
-    return static_cast<double>(taxRatePercent) * 0.01 + 1.0;
-}
-
-SettlementDisplay settleAmounts(const AppState& app, const BetSlip& slip,
-                                const SettlementObserver* observer) {
-    AppState state = app;
-    state.taxFactor = taxFactorFor(app.taxRatePercent);
+SettlementDisplay settleAmounts(const SettlementInput& input, const SettlementObserver* observer) {
+    const SettlementTerms terms = settlementTerms(input.preferences, input.taxPaid);
+    const BetSlip& slip = input.slip;
     Legs legs = slip.legs;  // the modes may reorder the legs and raise a price
 
     // A negative stake is settled as a stake of nothing.
@@ -90,28 +85,28 @@ SettlementDisplay settleAmounts(const AppState& app, const BetSlip& slip,
     double returns = 0.0;
     switch (slip.eachWayMode) {
         case EachWayMode::Win:
-            returns = settleWin(state, slip.betIndex, numberOfBets, slip.selectionCount, legs,
+            returns = settleWin(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs,
                                 stake, observer);
             break;
         case EachWayMode::Ed:
-            returns = settleEd(state, slip.betIndex, numberOfBets, slip.selectionCount, legs, stake,
+            returns = settleEd(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs, stake,
                                observer);
             break;
         case EachWayMode::Wwpp:
-            returns = settleWwpp(state, slip.betIndex, numberOfBets, slip.selectionCount, legs,
+            returns = settleWwpp(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs,
                                  stake, observer);
             break;
     }
 
     // Whole pence, held as a double so that no stake can overflow it.
     double totalStake = roundPence(static_cast<double>(numberOfBets) * stake * 0.01);
-    if (state.taxPaid != 0) {
-        totalStake = std::trunc(totalStake * state.taxFactor + 0.5);
+    if (terms.taxPaid) {
+        totalStake = std::trunc(totalStake * terms.taxFactor + 0.5);
     }
     // Without tax paid the tax comes off the returns; they can reach about 1e28
     // hundredths of a penny, far beyond any integer type.
-    if (state.taxPaid == 0) {
-        returns = std::trunc((2.0 - state.taxFactor) * returns + 0.5);
+    if (!terms.taxPaid) {
+        returns = std::trunc((2.0 - terms.taxFactor) * returns + 0.5);
     }
 
     SettlementDisplay display{numberOfBets, {}, {}};

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
+#include "engine/preferences.h"
 #include "engine/settlement.h"
 
 namespace quorvel {
@@ -26,13 +26,15 @@ struct SettlementDisplay {
 // snprintf, without its cost for the amounts a slip settles to.
 void formatPounds(std::array<char, kAmountTextSize>& text, double pounds);
 
-// taxRatePercent × 0.01 + 1.0
-double taxFactorFor(int taxRatePercent);
+// What a settlement needs.
+struct SettlementInput {
+    Preferences preferences;
+    bool taxPaid;  // "Tax Paid": the tax was taken with the stake
+    BetSlip slip;
+};
 
-// Settles `slip` with the preferences and the taxPaid flag of `app`; the tax
-// factor is computed from app.taxRatePercent. A negative unit stake settles as 0.
-// Allocates nothing.
-SettlementDisplay settleAmounts(const AppState& app, const BetSlip& slip,
+// Settles the slip. A negative unit stake settles as 0. Allocates nothing.
+SettlementDisplay settleAmounts(const SettlementInput& input,
                                 const SettlementObserver* observer = nullptr);
 
 // C-style decimal reading of a typed number: leading white space, an optional

@@ -16,49 +16,33 @@ using Mode = EachWayMode;
 // line on its own through the leg operations.
 enum class Working { BySet, LineByLine };
 
-struct LuckyTerms {
-    int consolation;
-    int bonus;
-};
-
-LuckyTerms luckyTerms(const AppState& app, int selections) {
-    switch (selections) {
-        case 4:
-            return {app.lucky15Consolation, app.lucky15Bonus};
-        case 5:
-            return {app.lucky31Consolation, app.lucky31Bonus};
-        default:
-            return {app.lucky63Consolation, app.lucky63Bonus};
-    }
-}
-
 // The return of one line before it is made whole.
-double lineReturn(Mode mode, const AppState& app, const BetLine& line, const Legs& legs,
-                  double stake) {
+double lineReturn(Mode mode, const SettlementTerms& settlement, const BetLine& line,
+                  const Legs& legs, double stake) {
     std::array<const Leg*, kMaxSelections> chosen{};
     for (std::size_t k = 0; k < line.legCount; ++k) {
         chosen[k] = &legs[line.legs[k] - 1u];
     }
     switch (line.kind) {
         case LineKind::Single:
-            return mode == Mode::Win ? winReturn(app, *chosen[0], stake)
-                                     : eachWayReturn(app, *chosen[0], stake);
+            return mode == Mode::Win ? winReturn(settlement, *chosen[0], stake)
+                                     : eachWayReturn(settlement, *chosen[0], stake);
         case LineKind::StakesAbout:
-            return mode == Mode::Win ? winStakesAbout(app, *chosen[0], *chosen[1], stake)
-                                     : edStakesAbout(app, *chosen[0], *chosen[1], stake);
+            return mode == Mode::Win ? winStakesAbout(settlement, *chosen[0], *chosen[1], stake)
+                                     : edStakesAbout(settlement, *chosen[0], *chosen[1], stake);
         case LineKind::Multiple:
             break;
     }
     const std::span<const Leg* const> multiple(chosen.data(), line.legCount);
     switch (mode) {
         case Mode::Win:
-            return winMultiple(app, multiple, stake);
+            return winMultiple(settlement, multiple, stake);
         case Mode::Ed:
-            return edMultiple(app, multiple, stake);
+            return edMultiple(settlement, multiple, stake);
         case Mode::Wwpp:
             break;
     }
-    return wwppMultiple(app, multiple, stake);
+    return wwppMultiple(settlement, multiple, stake);
 }
 
 // Tells the observer of a line's rounded return. `rows[i]` is the row that leg
@@ -86,8 +70,9 @@ inline double addLine(const BetLine& line, double lineReturn,
     return rounded;
 }
 
-double settle(Working working, Mode mode, const AppState& app, int betIndex, int& numberOfBets,
-              int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
+double settle(Working working, Mode mode, const SettlementTerms& settlement, int betIndex,
+              int& numberOfBets, int selectionCount, Legs& legs, double stake,
+              const SettlementObserver* observer) {
     numberOfBets = 0;
     double total = 0.0;
     const BetType* type = findBetType(selectionCount, betIndex);
@@ -111,11 +96,14 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
         winners = countWinners(luckyLegs);
         if (winners == 1) {
             std::swap(rows[0], rows[firstWinner]);
-            legs[0].price = static_cast<double>(luckyTerms(app, lucky).consolation) * legs[0].price;
+            legs[0].price =
+                static_cast<double>(luckyTerms(settlement.preferences, lucky).consolation) *
+                legs[0].price;
             if (mode == Mode::Win) {
                 // Every other line holds a loser: the lone winner's single is the bet.
                 const BetLine& single = type->lines[0];
-                return addLine(single, lineReturn(mode, app, single, legs, stake), rows, observer);
+                return addLine(single, lineReturn(mode, settlement, single, legs, stake), rows,
+                               observer);
             }
         }
     }
@@ -123,7 +111,7 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
     const std::span<const Leg> slipLegs(legs.data(), static_cast<std::size_t>(selectionCount));
     if (working == Working::BySet && canWorkOutBySet(slipLegs, stake)) {
         SetReturns returns;
-        workOutSets(app, mode, slipLegs, type->workedSets, stake, returns);
+        workOutSets(settlement, mode, slipLegs, type->workedSets, stake, returns);
         // In three passes, so that the additions, the one chain of a
         // settlement in which each step waits on the last, run on their own.
         const std::span<const BetLine> lines = type->lines;
@@ -139,12 +127,14 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
         }
     } else {
         for (const BetLine& line : type->lines) {
-            total = addLine(line, lineReturn(mode, app, line, legs, stake), rows, observer) + total;
+            total = addLine(line, lineReturn(mode, settlement, line, legs, stake), rows, observer) +
+                    total;
         }
     }
 
     if (lucky != 0 && winners == lucky) {
-        const double factor = static_cast<double>(luckyTerms(app, lucky).bonus) * 0.01 + 1.0;
+        const double factor =
+            static_cast<double>(luckyTerms(settlement.preferences, lucky).bonus) * 0.01 + 1.0;
         total = factor * total;
         if (observer != nullptr && observer->onBonus != nullptr) {
             observer->onBonus(observer->context, factor);
@@ -155,29 +145,30 @@ double settle(Working working, Mode mode, const AppState& app, int betIndex, int
 
 }  // namespace
 
-double settleWin(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                 Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Win, app, betIndex, numberOfBets, selectionCount, legs,
-                  stake, observer);
+double settleWin(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                 int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
+    return settle(Working::BySet, Mode::Win, settlement, betIndex, numberOfBets, selectionCount,
+                  legs, stake, observer);
 }
 
-double settleEd(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Ed, app, betIndex, numberOfBets, selectionCount, legs,
-                  stake, observer);
+double settleEd(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
+    return settle(Working::BySet, Mode::Ed, settlement, betIndex, numberOfBets, selectionCount,
+                  legs, stake, observer);
 }
 
-double settleWwpp(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                  Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Wwpp, app, betIndex, numberOfBets, selectionCount, legs,
-                  stake, observer);
+double settleWwpp(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                  int selectionCount, Legs& legs, double stake,
+                  const SettlementObserver* observer) {
+    return settle(Working::BySet, Mode::Wwpp, settlement, betIndex, numberOfBets, selectionCount,
+                  legs, stake, observer);
 }
 
-double settleLineByLine(EachWayMode mode, const AppState& app, int betIndex, int& numberOfBets,
-                        int selectionCount, Legs& legs, double stake,
+double settleLineByLine(EachWayMode mode, const SettlementTerms& settlement, int betIndex,
+                        int& numberOfBets, int selectionCount, Legs& legs, double stake,
                         const SettlementObserver* observer) {
-    return settle(Working::LineByLine, mode, app, betIndex, numberOfBets, selectionCount, legs,
-                  stake, observer);
+    return settle(Working::LineByLine, mode, settlement, betIndex, numberOfBets, selectionCount,
+                  legs, stake, observer);
 }
 
 }  // namespace quorvel

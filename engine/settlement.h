@@ -7,9 +7,9 @@
 
 #include <array>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
 #include "engine/catalogue.h"
+#include "engine/settlement_terms.h"
 
 namespace quorvel {
 
@@ -33,19 +33,22 @@ struct SettlementObserver {
 using Legs = std::array<Leg, kMaxSelections>;
 
 // The legs may be reordered and leg 1's price raised by the Lucky rules.
-double settleWin(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                 Legs& legs, double stake, const SettlementObserver* observer = nullptr);
-double settleEd(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                Legs& legs, double stake, const SettlementObserver* observer = nullptr);
-double settleWwpp(const AppState& app, int betIndex, int& numberOfBets, int selectionCount,
-                  Legs& legs, double stake, const SettlementObserver* observer = nullptr);
+double settleWin(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                 int selectionCount, Legs& legs, double stake,
+                 const SettlementObserver* observer = nullptr);
+double settleEd(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                int selectionCount, Legs& legs, double stake,
+                const SettlementObserver* observer = nullptr);
+double settleWwpp(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
+                  int selectionCount, Legs& legs, double stake,
+                  const SettlementObserver* observer = nullptr);
 
 // The same settlement in any mode with every line worked out on its own, leg
 // by leg, through the operations of leg_operations.h. The three modes above
 // work the lines of an ordinary slip out together by leg set (leg_sets.h);
 // this plain form is what that is checked against.
-double settleLineByLine(EachWayMode mode, const AppState& app, int betIndex, int& numberOfBets,
-                        int selectionCount, Legs& legs, double stake,
+double settleLineByLine(EachWayMode mode, const SettlementTerms& settlement, int betIndex,
+                        int& numberOfBets, int selectionCount, Legs& legs, double stake,
                         const SettlementObserver* observer = nullptr);
 
 }  // namespace quorvel

@@ -30,7 +30,7 @@ HWND createMainDialog(HINSTANCE instance) {
 
 void onMainCreate(const CREATESTRUCTA& creation) {
     appState.placeListed = 0;
-    setStartPreferences(appState);
+    appState.preferences = startPreferences();
     appState.selectionCount = 1;
     appState.instance = creation.hInstance;
     PostMessageA(appState.mainDialog, initMainDialogMessage, 0, 0);

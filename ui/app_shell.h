@@ -3,8 +3,8 @@
 // The application shell: the one application object, the main window class
 // and the window procedure that routes the main dialog's messages.
 
-#include "engine/app_state.h"
 #include "platform/win32.h"
+#include "ui/app_state.h"
 
 namespace quorvel {
 

@@ -4,54 +4,45 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/app_state.h"
+#include "engine/preferences.h"
 #include "engine/settle_amounts.h"
 #include "resources/resource.h"
+#include "ui/app_state.h"
 
 namespace quorvel {
 namespace {
 
-struct PreferenceRow {
+// The edit box and spin control of each preference, in kPreferenceFields order.
+struct PreferenceControls {
     int edit;
     int spin;
-    int lower;
-    int upper;
-    int AppState::*field;
-    const char* warning;
 };
-
-// In the order the values are checked.
-constexpr std::array<PreferenceRow, 7> kPreferenceRows{{
-    {IDC_TAX_RATE, IDC_TAX_RATE_SPIN, kTaxRateMin, kTaxRateMax, &AppState::taxRatePercent,
-     "Invalid tax value"},
-    {IDC_L15_CONSOLATION, IDC_L15_CONSOLATION_SPIN, kConsolationMin, kConsolationMax,
-     &AppState::lucky15Consolation, "Invalid L15 Consolation odds"},
-    {IDC_L15_BONUS, IDC_L15_BONUS_SPIN, kBonusMin, kBonusMax, &AppState::lucky15Bonus,
-     "Invalid L15 Bonus odds"},
-    {IDC_L31_CONSOLATION, IDC_L31_CONSOLATION_SPIN, kConsolationMin, kConsolationMax,
-     &AppState::lucky31Consolation, "Invalid L31 Consolation odds"},
-    {IDC_L31_BONUS, IDC_L31_BONUS_SPIN, kBonusMin, kBonusMax, &AppState::lucky31Bonus,
-     "Invalid L31 Bonus odds"},
-    {IDC_L63_CONSOLATION, IDC_L63_CONSOLATION_SPIN, kConsolationMin, kConsolationMax,
-     &AppState::lucky63Consolation, "Invalid L63 Consolation odds"},
-    {IDC_L63_BONUS, IDC_L63_BONUS_SPIN, kBonusMin, kBonusMax, &AppState::lucky63Bonus,
-     "Invalid L63 Bonus odds"},
+constexpr std::array<PreferenceControls, kPreferenceFields.size()> kPreferenceControls{{
+    {IDC_TAX_RATE, IDC_TAX_RATE_SPIN},
+    {IDC_L15_CONSOLATION, IDC_L15_CONSOLATION_SPIN},
+    {IDC_L15_BONUS, IDC_L15_BONUS_SPIN},
+    {IDC_L31_CONSOLATION, IDC_L31_CONSOLATION_SPIN},
+    {IDC_L31_BONUS, IDC_L31_BONUS_SPIN},
+    {IDC_L63_CONSOLATION, IDC_L63_CONSOLATION_SPIN},
+    {IDC_L63_BONUS, IDC_L63_BONUS_SPIN},
 }};
 
 // Each box is read from its first 4 characters, so it takes no more.
 constexpr WPARAM kPreferenceTextLimit = 4;
 
 // The application object of the open dialog.
-AppState* preferences = nullptr;
+AppState* application = nullptr;
 
 void createSpinControls(HWND dialog) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-    for (const PreferenceRow& row : kPreferenceRows) {
-        SendDlgItemMessageA(dialog, row.edit, EM_LIMITTEXT, kPreferenceTextLimit, 0);
+    for (std::size_t i = 0; i < kPreferenceFields.size(); ++i) {
+        const PreferenceField& field = kPreferenceFields[i];
+        const PreferenceControls& controls = kPreferenceControls[i];
+        SendDlgItemMessageA(dialog, controls.edit, EM_LIMITTEXT, kPreferenceTextLimit, 0);
         CreateUpDownControl(WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT,
-                            50, 50, 10, 10, dialog, row.spin, instance,
-                            GetDlgItem(dialog, row.edit), row.upper, row.lower,
-                            preferences->*row.field);
+                            50, 50, 10, 10, dialog, controls.spin, instance,
+                            GetDlgItem(dialog, controls.edit), field.max, field.min,
+                            application->preferences.*field.value);
     }
 }
 
@@ -59,21 +50,21 @@ void createSpinControls(HWND dialog) {
 // is in range; otherwise warns about the first one out of range and stores
 // nothing.
 bool checkAndStore(HWND dialog) {
-    std::array<int, kPreferenceRows.size()> values{};
-    for (std::size_t i = 0; i < kPreferenceRows.size(); ++i) {
+    std::array<int, kPreferenceFields.size()> values{};
+    for (std::size_t i = 0; i < kPreferenceFields.size(); ++i) {
         char text[kPreferenceTextLimit + 1] = {};
-        const UINT length = GetDlgItemTextA(dialog, kPreferenceRows[i].edit, text, sizeof text);
+        const UINT length = GetDlgItemTextA(dialog, kPreferenceControls[i].edit, text, sizeof text);
         values[i] = decimalValue(std::string_view(text, length));
     }
-    for (std::size_t i = 0; i < kPreferenceRows.size(); ++i) {
-        const PreferenceRow& row = kPreferenceRows[i];
-        if (values[i] < row.lower || values[i] > row.upper) {
-            MessageBoxA(dialog, row.warning, nullptr, MB_OK | MB_ICONWARNING);
+    for (std::size_t i = 0; i < kPreferenceFields.size(); ++i) {
+        const PreferenceField& field = kPreferenceFields[i];
+        if (values[i] < field.min || values[i] > field.max) {
+            MessageBoxA(dialog, field.warning, nullptr, MB_OK | MB_ICONWARNING);
             return false;
         }
     }
-    for (std::size_t i = 0; i < kPreferenceRows.size(); ++i) {
-        preferences->*kPreferenceRows[i].field = values[i];
+    for (std::size_t i = 0; i < kPreferenceFields.size(); ++i) {
+        application->preferences.*kPreferenceFields[i].value = values[i];
     }
     return true;
 }
@@ -83,7 +74,7 @@ bool checkAndStore(HWND dialog) {
 INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            preferences = reinterpret_cast<AppState*>(lParam);
+            application = reinterpret_cast<AppState*>(lParam);
             createSpinControls(dialog);
             return TRUE;
         case WM_COMMAND:

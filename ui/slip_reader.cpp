@@ -58,70 +58,51 @@ int readUnitStake(HWND dialog) {
     return decimalValue(std::string_view(text, length));
 }
 
-int readLegResult(HWND dialog, int row) {
+Leg readLeg(HWND dialog, int row) {
+    LegChoices choices;
+    choices.priceIndex = -1;
     if (!isRowNumber(row)) {
-        return Lost;
+        return makeLeg(choices);
     }
     const SelectionRow& ids = kSelectionRows[row - 1];
-    const LRESULT position = currentItem(dialog, ids.result);
-    if (position == CB_ERR) {
-        return Lost;
+    const LRESULT result = currentItem(dialog, ids.result);
+    if (result == CB_ERR) {
+        choices.result = ResultChoice::Lost;
+    } else if (prefixFinds(dialog, ids.result, "w", result)) {
+        choices.result = ResultChoice::Won;
+        choices.terms = readPlaceTerms(dialog, ids.placeTerms);
+    } else if (prefixFinds(dialog, ids.result, "place", result)) {
+        choices.result = ResultChoice::Place;
+        choices.terms = readPlaceTerms(dialog, ids.placeTerms);
+    } else if (prefixFinds(dialog, ids.result, "non", result)) {
+        choices.result = ResultChoice::NonRunner;
     }
-    if (prefixFinds(dialog, ids.result, "w", position)) {
-        return legResultFor(ResultChoice::Won, readPlaceTerms(dialog, ids.placeTerms));
+    const LRESULT price = currentItem(dialog, ids.price);
+    if (price >= 0 && price < kPriceCount) {
+        choices.priceIndex = static_cast<int>(price);
+        choices.oddsOn = IsDlgButtonChecked(dialog, ids.oddsOn) == BST_CHECKED;
     }
-    if (prefixFinds(dialog, ids.result, "place", position)) {
-        return legResultFor(ResultChoice::Place, readPlaceTerms(dialog, ids.placeTerms));
+    const LRESULT rule4 = currentItem(dialog, ids.rule4);
+    if (rule4 >= 0 && rule4 < kRule4Count) {
+        choices.rule4 = Rule4Ladder[static_cast<std::size_t>(rule4)];
     }
-    if (prefixFinds(dialog, ids.result, "non", position)) {
-        return NonRunner;
-    }
-    return Lost;
+    return makeLeg(choices);
 }
 
-double readLegPrice(HWND dialog, int row) {
-    if (!isRowNumber(row)) {
-        return 0.0;
-    }
-    const SelectionRow& ids = kSelectionRows[row - 1];
-    const LRESULT position = currentItem(dialog, ids.price);
-    if (position < 0 || position >= kPriceCount) {
-        return 0.0;
-    }
-    double price = PriceLadder[static_cast<std::size_t>(position)];
-    if (IsDlgButtonChecked(dialog, ids.oddsOn) == BST_CHECKED) {
-        price = 1.0 / price;
-    }
-    return price;
-}
-
-int readRule4(HWND dialog, int row) {
-    if (!isRowNumber(row)) {
-        return 0;
-    }
-    const LRESULT position = currentItem(dialog, kSelectionRows[row - 1].rule4);
-    if (position < 0 || position >= kRule4Count) {
-        return 0;
-    }
-    return Rule4Ladder[static_cast<std::size_t>(position)];
-}
-
-void settleSlip(AppState& app, HWND dialog, int selectionCount) {
-    BetSlip slip{};
+void settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                const SettlementObserver* observer) {
+    SettlementInput input{};
+    input.preferences = app.preferences;
+    input.taxPaid = IsDlgButtonChecked(dialog, IDC_TAX_PAID) != 0;
+    BetSlip& slip = input.slip;
     slip.selectionCount = selectionCount;
     slip.betIndex = static_cast<int>(currentItem(dialog, IDC_BET));
     slip.eachWayMode = readEachWayMode(dialog);
     slip.unitStake = readUnitStake(dialog);
-    app.taxPaid = static_cast<int>(IsDlgButtonChecked(dialog, IDC_TAX_PAID));
-    app.taxFactor = taxFactorFor(app.taxRatePercent);
     for (int row = 1; row <= selectionCount && row <= kMaxSelections; ++row) {
-        Leg& leg = slip.legs[static_cast<std::size_t>(row - 1)];
-        leg.result = readLegResult(dialog, row);
-        leg.price = readLegPrice(dialog, row);
-        leg.rule4 = readRule4(dialog, row);
-        leg.placePrice = leg.price;
+        slip.legs[static_cast<std::size_t>(row - 1)] = readLeg(dialog, row);
     }
-    const SettlementDisplay shown = settleAmounts(app, slip);
+    const SettlementDisplay shown = settleAmounts(input, observer);
     SetDlgItemTextA(dialog, IDC_TOTAL_STAKE, shown.totalStake.data());
     SetDlgItemTextA(dialog, IDC_RETURNS, shown.returns.data());
 }

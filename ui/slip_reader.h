@@ -2,9 +2,10 @@
 
 // Reading the bet slip out of the main dialog, and settling it.
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
+#include "engine/settlement.h"
 #include "platform/win32.h"
+#include "ui/app_state.h"
 
 namespace quorvel {
 
@@ -15,14 +16,14 @@ EachWayMode readEachWayMode(HWND dialog);
 // filled with "10" and reads 10.
 int readUnitStake(HWND dialog);
 
-// Readers of selection row 1..6.
-int readLegResult(HWND dialog, int row);  // a LegResult code
-double readLegPrice(HWND dialog,
-                    int row);         // decimal odds, inverted when "Odds-on"; 0.0 off the rows
-int readRule4(HWND dialog, int row);  // pence per pound; 0 off the rows
+// The leg of selection row 1..6 as its lists and its "Odds-on" box show it:
+// a list with no current item reads as "Lost", a price of 0 and no Rule 4.
+Leg readLeg(HWND dialog, int row);
 
-// Reads the slip, records "Tax Paid" and the tax factor in `app`, and writes
-// the total stake and the returns into their boxes.
-void settleSlip(AppState& app, HWND dialog, int selectionCount);
+// Reads the slip and "Tax Paid", settles them with the preferences of `app`,
+// and writes the total stake and the returns into their boxes. The observer,
+// when given, is told of every settled line.
+void settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                const SettlementObserver* observer = nullptr);
 
 }  // namespace quorvel

@@ -107,22 +107,14 @@ void Coprocess::send(std::string_view text) {
     WriteFile(input_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-std::string Coprocess::readLine() {
-    for (;;) {
-        const std::size_t end = buffered_.find('\n');
-        if (end != std::string::npos) {
-            std::string line = buffered_.substr(0, end);
-            buffered_.erase(0, end + 1);
-            return line;
-        }
-        char chunk[4096];
-        DWORD got = 0;
-        if (output_ == nullptr || !ReadFile(output_, chunk, sizeof chunk, &got, nullptr) ||
-            got == 0) {
-            return std::exchange(buffered_, std::string());
-        }
-        buffered_.append(chunk, got);
+bool Coprocess::readMore() {
+    char chunk[4096];
+    DWORD got = 0;
+    if (output_ == nullptr || !ReadFile(output_, chunk, sizeof chunk, &got, nullptr) || got == 0) {
+        return false;
     }
+    buffered_.append(chunk, got);
+    return true;
 }
 
 void Coprocess::closeInput() {
@@ -135,7 +127,7 @@ void Coprocess::closeOutput() {
 
 int Coprocess::wait() {
     closeInput();
-    drain();
+    readAll();  // so that the program never waits to write its answers
     if (process_ != nullptr && status_ < 0) {
         WaitForSingleObject(process_, INFINITE);
         DWORD code = 0;
@@ -208,21 +200,14 @@ void Coprocess::send(std::string_view text) {
     }
 }
 
-std::string Coprocess::readLine() {
-    for (;;) {
-        const std::size_t end = buffered_.find('\n');
-        if (end != std::string::npos) {
-            std::string line = buffered_.substr(0, end);
-            buffered_.erase(0, end + 1);
-            return line;
-        }
-        char chunk[4096];
-        const ssize_t got = output_ < 0 ? 0 : ::read(output_, chunk, sizeof chunk);
-        if (got <= 0) {
-            return std::exchange(buffered_, std::string());
-        }
-        buffered_.append(chunk, static_cast<std::size_t>(got));
+bool Coprocess::readMore() {
+    char chunk[4096];
+    const ssize_t got = output_ < 0 ? 0 : ::read(output_, chunk, sizeof chunk);
+    if (got <= 0) {
+        return false;
     }
+    buffered_.append(chunk, static_cast<std::size_t>(got));
+    return true;
 }
 
 void Coprocess::closeInput() {
@@ -235,7 +220,7 @@ void Coprocess::closeOutput() {
 
 int Coprocess::wait() {
     closeInput();
-    drain();
+    readAll();  // so that the program never waits to write its answers
     if (pid_ > 0 && status_ < 0) {
         int status = 0;
         if (::waitpid(pid_, &status, 0) == pid_) {
@@ -249,15 +234,22 @@ int Coprocess::wait() {
 
 #endif
 
-// Reads the answers left to their end, so the program never waits to write them.
-void Coprocess::drain() {
-    while (true) {
-        std::string line = readLine();
-        if (line.empty() && buffered_.empty()) {
-            break;
+std::string Coprocess::readLine() {
+    std::size_t end = buffered_.find('\n');
+    for (; end == std::string::npos; end = buffered_.find('\n')) {
+        if (!readMore()) {
+            return std::exchange(buffered_, std::string());
         }
-        drained_ += line + '\n';
     }
+    std::string line = buffered_.substr(0, end);
+    buffered_.erase(0, end + 1);
+    return line;
+}
+
+std::string Coprocess::readAll() {
+    while (readMore()) {
+    }
+    return std::exchange(buffered_, std::string());
 }
 
 std::string Coprocess::errors() const {

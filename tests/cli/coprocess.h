@@ -20,6 +20,8 @@ class Coprocess {
     void send(std::string_view text);
     // The next line of the answers, without its line break; empty at their end.
     std::string readLine();
+    // All it writes from here to its end.
+    std::string readAll();
     void closeInput();
     // Stops reading the answers, as `| head -n 1` does.
     void closeOutput();
@@ -29,10 +31,10 @@ class Coprocess {
     std::string errors() const;
 
   private:
-    void drain();
+    // Reads what the program has written into buffered_; false at the end of its answers.
+    bool readMore();
 
     bool started_ = false;
-    std::string drained_;  // answers nobody read
     int status_ = -1;
     std::string buffered_;  // read but not yet returned
     std::string errorPath_;

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "settle_process.h"
+#include "in_process.h"
 
 namespace {
 
@@ -114,13 +114,13 @@ TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
         {"form feed alone", "\f", 1, nullptr},
         {"vertical tab alone", "\v", 1, nullptr},
     };
-    std::vector<std::string> lines;
+    std::vector<std::string> slips;
     for (const auto& c : cases) {
-        lines.emplace_back(c.line);
+        slips.emplace_back(c.line);
     }
-    ASSERT_EQ(lines[4].size(), 29u);  // the NUL byte is sent
-    const std::vector<std::string> answers = settleJsonLines(lines);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    ASSERT_EQ(slips[4].size(), 29u);  // the NUL byte is read
+    const std::vector<std::string> answers = settleJsonLines(slips);
+    for (std::size_t i = 0; i < slips.size(); ++i) {
         SCOPED_TRACE(cases[i].name);
         const std::string place =
             R"({"error": "not valid JSON at byte )" + std::to_string(cases[i].byte) + ": ";

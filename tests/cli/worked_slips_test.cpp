@@ -1,9 +1,9 @@
-// Slips worked out by hand, settled through the program and compared as the window shows them.
+// Slips worked out by hand, settled as the tool reads them and compared as the window shows them.
 // The engine's tests work the amounts through; these show each field reaches it.
 
 #include <gtest/gtest.h>
 
-#include "settle_process.h"
+#include "in_process.h"
 
 namespace {
 

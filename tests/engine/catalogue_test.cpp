@@ -115,9 +115,20 @@ TEST(catalogue, list_opens_on_the_usual_bet_and_unlisted_pairs_have_no_lines) {
     }
     EXPECT_EQ(defaultBetIndex(7), -1);
     EXPECT_EQ(findBetType(1, -1), findBetType(1, 3));  // one selection: always the single
-    EXPECT_TRUE(!findBetType(4, 10) && !findBetType(4, -1) && !findBetType(0, 0));
-    EXPECT_EQ(luckySelections(4, 7) + luckySelections(5, 5) + luckySelections(6, 6), 15);
-    EXPECT_EQ(luckySelections(4, 8) + luckySelections(6, 7) + luckySelections(5, 6), 0);
+    EXPECT_EQ(findBetType(4, 10), nullptr);            // past the list's end
+    EXPECT_EQ(findBetType(4, -1), nullptr);            // nothing selected
+    EXPECT_EQ(findBetType(0, 0), nullptr);
+}
+
+TEST(catalogue, only_the_three_lucky_bets_have_lucky_rules) {
+    for (int n = 1; n <= 6; ++n) {
+        for (int index = 0; index < static_cast<int>(betTypes(n).size()); ++index) {
+            const std::string text = betTypes(n)[static_cast<std::size_t>(index)].text;
+            SCOPED_TRACE(text);
+            EXPECT_EQ(luckySelections(n, index), text.starts_with("Lucky ") ? n : 0);
+        }
+    }
+    EXPECT_EQ(luckySelections(4, -1), 0);
 }
 
 }  // namespace

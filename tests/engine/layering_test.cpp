@@ -3,15 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/app_state.h"
 #include "engine/bet_slip.h"
 #include "engine/catalogue.h"
 #include "engine/leg_operations.h"
 #include "engine/leg_sets.h"
+#include "engine/preferences.h"
 #include "engine/round_pence.h"
 #include "engine/selection_terms.h"
 #include "engine/settle_amounts.h"
 #include "engine/settlement.h"
+#include "engine/settlement_terms.h"
 
 #if defined(QT_VERSION)
 #error "an engine header reaches Qt"

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <random>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,14 +32,14 @@ struct RandomSlips {
         return legs;
     }
 
-    AppState app() {
-        AppState app = test::startApp(pick(0, 1));
-        app.taxFactor = taxFactorFor(pick(kTaxRateMin, kTaxRateMax));
-        app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = pick(1, 3);
-        app.lucky15Bonus = pick(kBonusMin, kBonusMax);
-        app.lucky31Bonus = pick(kBonusMin, kBonusMax);
-        app.lucky63Bonus = pick(kBonusMin, kBonusMax);
-        return app;
+    SettlementTerms terms() {
+        Preferences p = startPreferences();
+        p.taxRatePercent = pick(kTaxRateMin, kTaxRateMax);
+        p.lucky15Consolation = p.lucky31Consolation = p.lucky63Consolation = pick(1, 3);
+        p.lucky15Bonus = pick(kBonusMin, kBonusMax);
+        p.lucky31Bonus = pick(kBonusMin, kBonusMax);
+        p.lucky63Bonus = pick(kBonusMin, kBonusMax);
+        return settlementTerms(p, pick(0, 1) == 1);
     }
 
     // Mostly winners and placed legs, so that multiples pay; in a third of the
@@ -61,50 +62,6 @@ struct RandomSlips {
     }
 };
 
-// Adds up the rounded lines as the observer reports them.
-struct LineSum {
-    double total = 0.0, factor = 1.0;
-    int lines = 0;
-    static void onLine(void* sum, const LineReport& r) {
-        auto& s = *static_cast<LineSum*>(sum);
-        EXPECT_EQ(r.roundedReturn, roundPence(r.roundedReturn));
-        s.total = r.roundedReturn + s.total;
-        ++s.lines;
-    }
-    static void onBonus(void* sum, double f) { static_cast<LineSum*>(sum)->factor = f; }
-};
-
-TEST(settlement_properties, total_is_the_sum_of_separately_rounded_lines_and_bets_count_lines) {
-    const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
-    RandomSlips random{std::mt19937(20261206)};
-    for (int i = 0; i < 5000; ++i) {
-        const AppState app = random.app();
-        const int mode = random.pick(0, 2), n = random.pick(1, 6), betIndex = random.pick(-1, 10);
-        const double stake = random.pick(0, 9999999) * 100.0;
-        Legs observed = random.legs(), unobserved = observed;
-        SCOPED_TRACE("slip " + std::to_string(i));
-
-        LineSum sum;
-        const SettlementObserver observer{&sum, LineSum::onLine, LineSum::onBonus};
-        int bets = -1, unobservedBets = -1;
-        const double total = modes[mode](app, betIndex, bets, n, observed, stake, &observer);
-        const double plain =
-            modes[mode](app, betIndex, unobservedBets, n, unobserved, stake, nullptr);
-        EXPECT_EQ(total, sum.factor * sum.total);
-        EXPECT_EQ(std::memcmp(&total, &plain, sizeof total), 0);  // observing changes nothing
-        EXPECT_EQ(bets, unobservedBets);
-
-        const BetType* type = findBetType(n, betIndex);
-        const bool stakesAbout = (n == 3 && betIndex == 6) || (n == 4 && betIndex == 9);
-        const int lines =
-            type == nullptr || (mode == 2 && stakesAbout) ? 0 : int(type->lines.size());
-        EXPECT_EQ(bets, mode == 0 ? lines : 2 * lines);
-        // Only the Win mode's Lucky lone winner settles one line for the whole bet.
-        EXPECT_TRUE(sum.lines == lines ||
-                    (mode == 0 && sum.lines == 1 && luckySelections(n, betIndex)));
-    }
-}
-
 // Each line's leg set, rows and rounded return, in the order the observer saw them.
 struct LineLog {
     std::vector<std::pair<const BetLine*, std::array<int, 6>>> lines;
@@ -121,27 +78,46 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+// Also: observing changes nothing, the total is the sum of the separately rounded lines (times
+// the bonus), and a bet counts its lines, twice each way.
 TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_one) {
     const test::Mode modes[] = {settleWin, settleEd, settleWwpp};
     RandomSlips random{std::mt19937(17)};
     for (int i = 0; i < 20000; ++i) {
-        AppState app = random.app();
+        const SettlementTerms terms = random.terms();
         const int mode = random.pick(0, 2), n = random.pick(1, 6);
         const int luckyIndex[] = {0, 0, 0, 0, 7, 5, 6};  // a quarter of the time
         const int betIndex = n >= 4 && random.pick(0, 3) == 0 ? luckyIndex[n] : random.pick(-1, 10);
         const double stake = random.stake();
-        Legs bySet = random.payingLegs(), oneByOne = bySet;
+        Legs bySet = random.payingLegs(), oneByOne = bySet, unobserved = bySet;
         SCOPED_TRACE("slip " + std::to_string(i));
 
         LineLog setLog, lineLog;
         const SettlementObserver setObserver{&setLog, LineLog::onLine, LineLog::onBonus};
         const SettlementObserver lineObserver{&lineLog, LineLog::onLine, LineLog::onBonus};
         int setBets = -1, lineBets = -1;
-        const double fast = modes[mode](app, betIndex, setBets, n, bySet, stake, &setObserver);
-        const double plain = settleLineByLine(static_cast<EachWayMode>(mode), app, betIndex,
+        const double fast = modes[mode](terms, betIndex, setBets, n, bySet, stake, &setObserver);
+        const double plain = settleLineByLine(static_cast<EachWayMode>(mode), terms, betIndex,
                                               lineBets, n, oneByOne, stake, &lineObserver);
         ASSERT_TRUE(sameBits(fast, plain)) << fast << " against " << plain;
         EXPECT_EQ(setBets, lineBets);
+        int unobservedBets = -1;
+        EXPECT_TRUE(sameBits(
+            modes[mode](terms, betIndex, unobservedBets, n, unobserved, stake, nullptr), fast));
+        double sum = 0.0;
+        for (const double line : setLog.rounded) {
+            EXPECT_EQ(line, roundPence(line));
+            sum = line + sum;
+        }
+        EXPECT_EQ(fast, setLog.factors.empty() ? sum : setLog.factors.back() * sum);
+        const BetType* type = findBetType(n, betIndex);
+        const int lines = type == nullptr || (mode == 2 && type->stakesAbout)
+                              ? 0
+                              : static_cast<int>(type->lines.size());
+        EXPECT_EQ(setBets, mode == 0 ? lines : 2 * lines);
+        // Only the Win mode's Lucky lone winner settles one line for the whole bet.
+        EXPECT_TRUE(static_cast<int>(setLog.rounded.size()) == lines ||
+                    (mode == 0 && setLog.rounded.size() == 1 && luckySelections(n, betIndex)));
         EXPECT_EQ(setLog.lines, lineLog.lines);
         ASSERT_EQ(setLog.rounded.size(), lineLog.rounded.size());
         for (std::size_t k = 0; k < setLog.rounded.size(); ++k) {
@@ -159,7 +135,7 @@ TEST(settlement_properties, lines_worked_out_by_set_equal_lines_settled_one_by_o
 TEST(settlement_properties, multiple_holding_non_runners_equals_multiple_of_its_other_legs) {
     RandomSlips random{std::mt19937(7)};
     for (int i = 0; i < 5000; ++i) {
-        const AppState app = random.app();
+        const SettlementTerms terms = random.terms();
         const Legs legs = random.legs();
         const auto count = static_cast<std::size_t>(random.pick(2, 6));
         const Leg *all[6] = {}, *runners[6] = {};
@@ -173,29 +149,40 @@ TEST(settlement_properties, multiple_holding_non_runners_equals_multiple_of_its_
         const double stake = 100.0 * random.pick(1, 9999999);
         for (auto family : {winMultiple, edMultiple, wwppMultiple}) {
             EXPECT_TRUE(runnerCount == 0 ||
-                        family(app, std::span(all, count), stake) ==
-                            family(app, std::span(runners, runnerCount), stake));
+                        family(terms, std::span(all, count), stake) ==
+                            family(terms, std::span(runners, runnerCount), stake));
         }
     }
 }
 
+// "£" then digits, a point and two digits.
+bool isWholeAmount(std::string_view text) {
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::size_t point = text.find('.');
+    return text.starts_with('\xA3') && point != std::string_view::npos &&
+           digits(text.substr(1, point - 1)) && text.size() - point == 3 &&
+           digits(text.substr(point + 1));
+}
+
 TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
-    AppState app = test::startApp();
-    app.lucky15Bonus = app.lucky31Bonus = app.lucky63Bonus = kBonusMax;
-    app.lucky15Consolation = app.lucky31Consolation = app.lucky63Consolation = kConsolationMax;
+    Preferences most = startPreferences();
+    most.lucky15Bonus = most.lucky31Bonus = most.lucky63Bonus = kBonusMax;
+    most.lucky15Consolation = most.lucky31Consolation = most.lucky63Consolation = kConsolationMax;
     for (const Leg& extreme : {test::leg(WonWinOnly, 1250.0), test::leg(WonQuarter, 1250.0, 75),
                                test::leg(WonFifth, 1.0 / 1250.0), test::leg(NonRunner)}) {
         for (int slipKind = 0; slipKind < 2 * 3 * 6; ++slipKind) {
-            app.taxPaid = slipKind % 2;
             const auto mode = static_cast<EachWayMode>(slipKind / 2 % 3);
             const int n = slipKind / 6 + 1;
             for (int p = 0; p < static_cast<int>(betTypes(n).size()); ++p) {
                 BetSlip slip{n, p, mode, 9999999, {}};
                 slip.legs.fill(extreme);
-                const SettlementDisplay shown = settleAmounts(app, slip);
-                // The longest, about 1e24 pounds, is "£" and 28 characters.
-                EXPECT_LT(strnlen(shown.returns.data(), kAmountTextSize), kAmountTextSize);
-                EXPECT_EQ(std::strpbrk(shown.returns.data(), "ni"), nullptr);  // no inf or nan
+                const SettlementDisplay shown = settleAmounts({most, slipKind % 2 == 1, slip});
+                // The longest, about 1e24 pounds, is "£" and 28 characters: a text cut
+                // short by its buffer would lose its pence, "inf" and "nan" have none.
+                EXPECT_TRUE(isWholeAmount(shown.returns.data())) << shown.returns.data();
+                EXPECT_TRUE(isWholeAmount(shown.totalStake.data())) << shown.totalStake.data();
             }
         }
     }

@@ -39,26 +39,23 @@ BetSlip single(Leg only, int unitStake = 10) {
 TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
     const struct {
         const char* name;
-        int taxPaid;
+        bool taxPaid;
         BetSlip slip;
         int bets;
         std::string totalStake, returns;
-    } cases[] = {
-        {"evens winner, tax off the returns", 0, single(test::leg(WonFifth)), 1, "0.10", "0.18"},
-        {"tax off 244.5p leaves just under 222.5p", 0, single(test::leg(WonFifth, 18.0, 15), 15), 1,
-         "0.15", "2.22"},
-        {"Lucky 15 losers, 163.5p staked with tax", 1, BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15,
-         "1.64", "0.00"},
-        {"a negative stake settles as nothing", 1, single(test::leg(WonFifth), -5), 1, "0.00",
-         "0.00"},
-        {"1250/1 winner, returns past the int range", 0,
-         single(test::leg(WonFifth, 1250.0), 9999999), 1, "99999.99", "113840988.62"}};
+    } cases[] = {{"evens winner, tax off the returns", false, single(test::leg(WonFifth)), 1,
+                  "0.10", "0.18"},
+                 {"tax off 244.5p leaves just under 222.5p", false,
+                  single(test::leg(WonFifth, 18.0, 15), 15), 1, "0.15", "2.22"},
+                 {"Lucky 15 losers, 163.5p staked with tax", true,
+                  BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15, "1.64", "0.00"},
+                 {"a negative stake settles as nothing", true, single(test::leg(WonFifth), -5), 1,
+                  "0.00", "0.00"},
+                 {"1250/1 winner, returns past the int range", false,
+                  single(test::leg(WonFifth, 1250.0), 9999999), 1, "99999.99", "113840988.62"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AppState app{};
-        setStartPreferences(app);
-        app.taxPaid = c.taxPaid;
-        const SettlementDisplay d = settleAmounts(app, c.slip);
+        const SettlementDisplay d = settleAmounts({startPreferences(), c.taxPaid, c.slip});
         EXPECT_EQ(d.numberOfBets, c.bets);
         EXPECT_EQ(d.totalStake.data(), "\xA3" + c.totalStake);
         EXPECT_EQ(d.returns.data(), "\xA3" + c.returns);

@@ -16,11 +16,11 @@ Leg won(double price, int rule4 = 0) {
     return leg(WonFifth, price, rule4);
 }
 
-AppState prefs(int taxPaid, int lucky15Consolation, int lucky15Bonus) {
-    AppState app = test::startApp(taxPaid);
-    app.lucky15Consolation = lucky15Consolation;
-    app.lucky15Bonus = lucky15Bonus;
-    return app;
+SettlementTerms prefs(bool taxPaid, int lucky15Consolation, int lucky15Bonus) {
+    SettlementTerms terms = test::startTerms(taxPaid);
+    terms.preferences.lucky15Consolation = lucky15Consolation;
+    terms.preferences.lucky15Bonus = lucky15Bonus;
+    return terms;
 }
 
 // Stakes are 10p a line (1000 hundredths of a penny).
@@ -31,7 +31,7 @@ struct Worked {
     Legs legs;
     int bets;
     double returns;
-    AppState app = test::startApp();
+    SettlementTerms terms = test::startTerms();
 };
 
 TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
@@ -42,14 +42,14 @@ TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
          Legs{evens, evens, evens, NR}, 11, 3 * 4000 + 3 * 2000 + 8000 + 3 * 4000 + 8000},
         {"double of non-runners refunds once", settleWin, 2, 1, Legs{NR, NR}, 1, 1099},
         {"Lucky 15 lone winner at treble odds", settleWin, 4, 7, Legs{L, L, won(5.0, 10), L}, 15,
-         14500, prefs(0, 3, 10)},
+         14500, prefs(false, 3, 10)},
         {"a non-runner cancels the consolation", settleWin, 4, 7, Legs{L, L, won(5.0, 10), NR}, 15,
-         5500 + 1090 + 5500, prefs(1, 3, 10)},
+         5500 + 1090 + 5500, prefs(true, 3, 10)},
         {"Lucky 15 all winners, 30% bonus", settleWin, 4, 7, Legs{evens, evens, evens, evens}, 15,
-         104000, prefs(0, 2, 30)},
+         104000, prefs(false, 2, 30)},
         {"a Yankee has no bonus", settleWin, 4, 8, Legs{evens, evens, evens, evens}, 11, 72000,
-         prefs(0, 2, 30)},
-        {"E/D non-runner with tax paid", settleEd, 1, 0, Legs{NR}, 2, 2180, test::startApp(1)},
+         prefs(false, 2, 30)},
+        {"E/D non-runner with tax paid", settleEd, 1, 0, Legs{NR}, 2, 2180, test::startTerms(true)},
         {"E/D win-only winner's place part pays the full price", settleEd, 1, 0,
          Legs{leg(WonWinOnly, 3.0)}, 2, 8000},
         {"E/D Lucky 15 all winners with the bonus is not quite 98334.5", settleEd, 4, 7,
@@ -67,20 +67,21 @@ TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
         SCOPED_TRACE(c.name);
         Legs legs = c.legs;
         int bets = -1;
-        EXPECT_EQ(c.mode(c.app, c.betIndex, bets, c.selections, legs, 1000.0, nullptr), c.returns);
+        EXPECT_EQ(c.mode(c.terms, c.betIndex, bets, c.selections, legs, 1000.0, nullptr),
+                  c.returns);
         EXPECT_EQ(bets, c.bets);
     }
 }
 
 TEST(stakes_about, follow_on_bet_is_struck_only_when_the_first_return_exceeds_its_stake) {
-    const AppState app = test::startApp();
-    EXPECT_EQ(winStakesAbout(app, won(2.0), L, 1000), 2000);
-    EXPECT_EQ(winStakesAbout(app, L, won(2.0), 1000), 0);
-    EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 2.0), evens, 1000), 1400);
-    EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 5.0), evens, 1000),
+    const SettlementTerms terms = test::startTerms();
+    EXPECT_EQ(winStakesAbout(terms, won(2.0), L, 1000), 2000);
+    EXPECT_EQ(winStakesAbout(terms, L, won(2.0), 1000), 0);
+    EXPECT_EQ(edStakesAbout(terms, leg(PlacedFifth, 2.0), evens, 1000), 1400);
+    EXPECT_EQ(edStakesAbout(terms, leg(PlacedFifth, 5.0), evens, 1000),
               2000);  // just its two stakes back
-    EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 6.0), evens, 1000), 200 + 3200);
-    EXPECT_EQ(edStakesAbout(app, leg(PlacedFifth, 6.0), NR, 1000), 2200);
+    EXPECT_EQ(edStakesAbout(terms, leg(PlacedFifth, 6.0), evens, 1000), 200 + 3200);
+    EXPECT_EQ(edStakesAbout(terms, leg(PlacedFifth, 6.0), NR, 1000), 2200);
 }
 
 }  // namespace

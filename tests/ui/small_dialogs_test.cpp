@@ -29,9 +29,11 @@ TEST_F(About, shows_the_addresses_and_closes_on_ok_and_escape) {
     EXPECT_EQ(first.text(IDC_ABOUT_WEB_PAGE), "https://quorvel.example.org");
     EXPECT_EQ(first.text(IDC_ABOUT_EMAIL), std::string(13, ' ') + "quorvel@example.org");
     first.click(IDOK);
+    EXPECT_TRUE(first.ended());
     const DialogDriver second = openModeless(IDD_ABOUT, aboutDialogProc);
-    SendMessageA(second.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    EXPECT_TRUE(first.ended() && second.ended());
+    pressKey(VK_ESCAPE);
+    pumpMessages(second.window);
+    EXPECT_TRUE(second.ended());
 }
 
 }  // namespace
