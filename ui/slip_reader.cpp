@@ -106,7 +106,8 @@ int readRule4(HWND dialog, int row) {
     return Rule4Ladder[static_cast<std::size_t>(position)];
 }
 
-void settleSlip(AppState& app, HWND dialog, int selectionCount) {
+SlipSettlement settleSlip(AppState& app, HWND dialog, int selectionCount,
+                          const SettlementObserver* observer) {
     BetSlip slip{};
     slip.selectionCount = selectionCount;
     slip.betIndex = static_cast<int>(currentItem(dialog, IDC_BET));
@@ -121,9 +122,10 @@ void settleSlip(AppState& app, HWND dialog, int selectionCount) {
         leg.rule4 = readRule4(dialog, row);
         leg.placePrice = leg.price;
     }
-    const SettlementDisplay shown = settleAmounts(app, slip);
+    const SettlementDisplay shown = settleAmounts(app, slip, observer);
     SetDlgItemTextA(dialog, IDC_TOTAL_STAKE, shown.totalStake.data());
     SetDlgItemTextA(dialog, IDC_RETURNS, shown.returns.data());
+    return {slip, shown};
 }
 
 }  // namespace quorvel

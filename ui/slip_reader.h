@@ -4,6 +4,7 @@
 
 #include "engine/app_state.h"
 #include "engine/bet_slip.h"
+#include "engine/settle_amounts.h"
 #include "platform/win32.h"
 
 namespace quorvel {
@@ -21,8 +22,15 @@ double readLegPrice(HWND dialog,
                     int row);         // decimal odds, inverted when "Odds-on"; 0.0 off the rows
 int readRule4(HWND dialog, int row);  // pence per pound; 0 off the rows
 
+struct SlipSettlement {
+    BetSlip slip;  // as read from the dialog
+    SettlementDisplay display;
+};
+
 // Reads the slip, records "Tax Paid" and the tax factor in `app`, and writes
-// the total stake and the returns into their boxes.
-void settleSlip(AppState& app, HWND dialog, int selectionCount);
+// the total stake and the returns into their boxes. The observer, if given,
+// hears every line of that one settlement.
+SlipSettlement settleSlip(AppState& app, HWND dialog, int selectionCount,
+                          const SettlementObserver* observer = nullptr);
 
 }  // namespace quorvel

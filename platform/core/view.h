@@ -56,6 +56,10 @@ enum class Change {
     Dropped,    // a drop-down list opened or closed
     Position,   // an up-down control's position or range
     Geometry,   // rectangle, or room given up to an up-down control
+    Columns,    // a list view's columns
+    Rows,       // a list view's rows or their texts
+    RowState,   // a list view's selected or focused row
+    Menu,       // a menu command grayed or enabled
 };
 
 class View {

@@ -1,0 +1,51 @@
+#pragma once
+
+// The working of the last slip the main window settled: every line as the
+// settlement made it, recorded while it ran, and the texts the "Working"
+// dialog shows and copies.
+
+#include <string>
+#include <vector>
+
+#include "engine/app_state.h"
+#include "engine/bet_slip.h"
+#include "engine/settle_amounts.h"
+#include "engine/settlement.h"
+
+namespace quorvel {
+
+struct Working {
+    bool settled = false;  // false until a slip is settled, and again after "Clear"
+    AppState app{};        // preferences and "Tax Paid" as settled
+    BetSlip slip{};
+    SettlementDisplay display{};
+    std::vector<LineReport> lines;  // in settlement order
+    double bonusFactor = 0.0;       // the all-winner bonus applied, 0 when none was
+};
+
+// The main window's last settlement.
+Working& lastWorking();
+
+// Empties `working` and gives the observer that records a settlement into it.
+SettlementObserver startRecording(Working& working);
+
+using TextRows = std::vector<std::vector<std::string>>;
+
+// The working as text, Windows-1252 ("\xA3" is the pound sign).
+struct WorkingText {
+    std::string slip;  // bet, stake per bet, each-way mode, tax
+    TextRows legs;     // per selection: row, result, price, Rule 4, place terms
+    TextRows lines;    // per line: number, kind, rows, return to the penny and to 1/100p
+    std::string note;  // the consolation single or the all-winner bonus; may be empty
+    TextRows totals;   // "Bets", "Total stake", "Returns" and their values
+};
+
+extern const std::vector<std::string> kLegColumns;
+extern const std::vector<std::string> kLineColumns;
+
+WorkingText describeWorking(const Working& working);
+
+// The whole working as tab-separated lines ending "\r\n", to paste into a spreadsheet.
+std::string workingClipboardText(const WorkingText& text);
+
+}  // namespace quorvel
