@@ -122,9 +122,8 @@ LRESULT CALLBACK comboBoxProcedure(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK upDownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK listViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A command of a window's menu bar, and whether it is grayed now.
+// A command of a window's menu bar.
 bool hasMenuCommand(const Window& window, int id);
-bool menuCommandGrayed(const Window& window, int id);
 
 // What a button does when clicked or let go of the space bar.
 void buttonClicked(HWND button);

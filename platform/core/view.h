@@ -100,5 +100,8 @@ HWND defaultButton(HWND dialog);
 const std::string& iconBytes(HICON icon);
 // The colour of a brush made by CreateSolidBrush.
 COLORREF brushColor(HBRUSH brush);
+// Whether a command of a window's menu bar is grayed now (by its template or
+// by EnableMenuItem since).
+bool menuCommandGrayed(const Window& window, int id);
 
 }  // namespace quorvel::platform
