@@ -19,7 +19,7 @@ void enableShowWorking(HWND mainDialog, bool enabled) {
 }
 
 void fillList(HWND dialog, int listId, const std::vector<std::string>& columns,
-              const TextRows& rows) {
+              const TextRows& rows, bool selectFirst) {
     const HWND list = GetDlgItem(dialog, listId);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -50,7 +50,7 @@ void fillList(HWND dialog, int listId, const std::vector<std::string>& columns,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         SendMessageA(list, LVM_SETCOLUMNWIDTH, i, LVSCW_AUTOSIZE_USEHEADER);
     }
-    if (!rows.empty()) {
+    if (selectFirst && !rows.empty()) {
         LVITEMA first{};
         first.state = first.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
         SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
@@ -80,8 +80,8 @@ void copyToClipboard(HWND owner, const std::string& text) {
 void initWorkingDialog(HWND dialog, const WorkingText& text) {
     shownText = &text;
     SetDlgItemTextA(dialog, IDC_WORKING_SLIP, text.slip.c_str());
-    fillList(dialog, IDC_WORKING_LEGS, kLegColumns, text.legs);
-    fillList(dialog, IDC_WORKING_LINES, kLineColumns, text.lines);
+    fillList(dialog, IDC_WORKING_LEGS, kLegColumns, text.legs, false);
+    fillList(dialog, IDC_WORKING_LINES, kLineColumns, text.lines, true);
     SetDlgItemTextA(dialog, IDC_WORKING_NOTE, text.note.c_str());
     std::string totals;
     for (const auto& row : text.totals) {

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QTreeWidget>
 
 #include "platform/core/code_page.h"
@@ -13,7 +14,23 @@ QString decoded(const std::string& text) {
     return QString::fromStdString(utf8FromWindows1252(text));
 }
 
-// Takes the mouse's presses on the rows and hands them to the core.
+// The selected row in the desktop's highlight while the list has the focus,
+// in the face colour otherwise, as the platform shows a selection kept without it.
+void showFocus(QTreeWidget* tree, bool focused) {
+    QPalette palette =
+        tree->parentWidget() != nullptr ? tree->parentWidget()->palette() : tree->palette();
+    if (!focused) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Button));
+            palette.setColor(group, QPalette::HighlightedText,
+                             palette.color(group, QPalette::Text));
+        }
+    }
+    tree->setPalette(palette);
+}
+
+// Takes the mouse's presses on the rows and hands them to the core, and shows
+// where the focus is.
 class RowClicks final : public QObject {
   public:
     RowClicks(QTreeWidget* tree, std::function<void(int)> clicked)
@@ -21,6 +38,10 @@ class RowClicks final : public QObject {
 
   protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            showFocus(tree_, event->type() == QEvent::FocusIn);
+            return false;
+        }
         if (event->type() != QEvent::MouseButtonPress &&
             event->type() != QEvent::MouseButtonDblClick) {
             return false;
@@ -109,7 +130,10 @@ QWidget* makeListView(QWidget* parent, std::function<void(int row)> clicked) {
     tree->header()->setSectionsMovable(false);
     tree->header()->setSectionsClickable(false);
     tree->header()->setStretchLastSection(false);
-    tree->viewport()->installEventFilter(new RowClicks(tree, std::move(clicked)));
+    auto* filter = new RowClicks(tree, std::move(clicked));
+    tree->viewport()->installEventFilter(filter);
+    tree->installEventFilter(filter);
+    showFocus(tree, false);
     return tree;
 }
 
