@@ -44,8 +44,9 @@ class Working : public MainWindow {
             const HWND dialog = GetParent(table);
             EXPECT_EQ(GetDlgCtrlID(table), IDC_WORKING_LINES) << "the table takes the focus";
             for (int i = 0; i < SendMessageA(table, LVM_GETITEMCOUNT, 0, 0); ++i) {
-                shown.lines += (i > 0 ? "|" : "") + cell(table, i, 0) + " " + cell(table, i, 1) +
-                               " " + cell(table, i, 2) + " " + cell(table, i, 4).substr(1);
+                shown.lines += std::string(i > 0 ? "|" : "") + cell(table, i, 0) + " " +
+                               cell(table, i, 1) + " " + cell(table, i, 2) + " " +
+                               cell(table, i, 4).substr(1);
             }
             shown.note = DialogDriver{dialog}.text(IDC_WORKING_NOTE);
             shown.totals = DialogDriver{dialog}.text(IDC_WORKING_TOTALS);
@@ -138,7 +139,7 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
         }
         EXPECT_EQ(shown.note, slip.note);
         // The totals are the main window's own boxes.
-        EXPECT_NE(shown.totals.find("Total stake: " + text(IDC_TOTAL_STAKE) +
+        EXPECT_NE(shown.totals.find(std::string("Total stake: ") + text(IDC_TOTAL_STAKE) +
                                     "        Returns: " + text(IDC_RETURNS)),
                   std::string::npos);
     }
