@@ -3,12 +3,15 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "platform/core/code_page.h"
 
 namespace quorvel::platform::qt {
 namespace {
+
+constexpr const char* kRowsPending = "quorvelRowsPending";
 
 QString decoded(const std::string& text) {
     return QString::fromStdString(utf8FromWindows1252(text));
@@ -142,21 +145,22 @@ void showListView(QWidget* widget, const Window& w, Change what) {
     if (tree == nullptr) {
         return;
     }
-    switch (what) {
-        case Change::Columns:
-            showColumns(tree, w);
-            showRows(tree, w);
-            break;
-        case Change::Rows:
-            showRows(tree, w);
-            showRowState(tree, w);
-            break;
-        case Change::RowState:
-            showRowState(tree, w);
-            break;
-        default:
-            break;
+    if (what == Change::Columns) {
+        showColumns(tree, w);
     }
+    // A dialog fills its list a text at a time: the rows are shown once the
+    // core is done, when the event loop next runs.
+    if (tree->property(kRowsPending).toBool()) {
+        return;
+    }
+    tree->setProperty(kRowsPending, true);
+    QTimer::singleShot(0, tree, [tree, handle = w.handle] {
+        tree->setProperty(kRowsPending, false);
+        if (const Window* shown = findWindow(handle); shown != nullptr) {
+            showRows(tree, *shown);
+            showRowState(tree, *shown);
+        }
+    });
 }
 
 }  // namespace quorvel::platform::qt
