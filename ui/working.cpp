@@ -143,15 +143,19 @@ std::vector<std::string> lineRow(const LineReport& report, int number) {
             pounds(report.roundedReturn, 4)};
 }
 
-// With one winner among a Lucky bet's selections its single pays at the
-// price times the consolation odds.
+// With one winner among a Lucky bet's selections, and no non-runner, its
+// single pays at the price times the consolation odds.
 std::string consolationNote(const Working& working) {
     const BetSlip& slip = working.slip;
     const int lucky = luckySelections(slip.selectionCount, slip.betIndex);
     int winners = 0;
     int winnerRow = 0;
     for (int row = 1; row <= lucky; ++row) {
-        if (isWinner(slip.legs[static_cast<std::size_t>(row - 1)].result)) {
+        const int result = slip.legs[static_cast<std::size_t>(row - 1)].result;
+        if (result == NonRunner) {
+            return {};
+        }
+        if (isWinner(result)) {
             ++winners;
             winnerRow = row;
         }

@@ -61,17 +61,17 @@ class Working : public MainWindow {
         return shown;
     }
 
-    // A slip of up to 4 selections: each row's result and price ("" for the first price).
-    void enter(const char* bet, const char* eachWay, const Texts& results,
-               const Texts& prices) const {
+    // A slip of up to 4 selections, each leg "Result" or "Result price".
+    void enter(const char* bet, const char* eachWay, const Texts& legs) const {
         click(IDC_CLEAR);
-        click(IDC_SELECTIONS_1 + static_cast<int>(results.size()) - 1);
+        click(IDC_SELECTIONS_1 + static_cast<int>(legs.size()) - 1);
         choose(IDC_BET, bet);
         choose(IDC_EACH_WAY, eachWay);
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            choose(kSelectionRows[i].result, results[i].c_str());
-            if (!prices[i].empty()) {
-                choose(kSelectionRows[i].price, prices[i].c_str());
+        for (std::size_t i = 0; i < legs.size(); ++i) {
+            const std::size_t space = legs[i].find(' ');
+            choose(kSelectionRows[i].result, legs[i].substr(0, space).c_str());
+            if (space != std::string::npos) {
+                choose(kSelectionRows[i].price, legs[i].substr(space + 1).c_str());
             }
         }
     }
@@ -91,29 +91,26 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
     struct WorkedSlip {
         const char* bet;
         const char* eachWay;
-        Texts results, prices;
-        const char* lines;
+        Texts legs;
+        const char* lines;  // nullptr: not compared
         const char* note;
     };
     const WorkedSlip slips[] = {
         {"Lucky 15",
          "Win",
-         {"Lost", "Lost", "Won", "Lost"},
-         {"", "", "5/1", ""},
+         {"Lost", "Lost", "Won 5/1", "Lost"},
          "1 single 3 1.1000",
          "Consolation single: the lone winner on row 3 at 5/1 times 2 = 10/1"},
         {"Yankee",
          "E/D",
-         {"Won", "Place", "Lost", "Non-Runner"},
-         {"2/1", "3/1", "", ""},
+         {"Won 2/1", "Place 3/1", "Lost", "Non-Runner"},
          "1 double 1-2 0.3520|2 double 1-3 0.0000|3 double 1-4 0.4400|4 double 2-3 0.0000|"
          "5 double 2-4 0.1600|6 double 3-4 0.0000|7 treble 1-2-3 0.0000|8 treble 1-2-4 0.3520|"
          "9 treble 1-3-4 0.0000|10 treble 2-3-4 0.0000|11 4-fold 1-2-3-4 0.0000",
          ""},
         {"Flag",
          "Win",
-         {"Won", "Won", "Lost", "Won"},
-         {"6/4", "Evens", "", "2/1"},
+         {"Won 6/4", "Won", "Lost", "Won 2/1"},
          "1 double 1-2 0.5000|2 double 1-3 0.0000|3 double 1-4 0.7500|4 double 2-3 0.0000|"
          "5 double 2-4 0.6000|6 double 3-4 0.0000|7 treble 1-2-3 0.0000|8 treble 1-2-4 1.5000|"
          "9 treble 1-3-4 0.0000|10 treble 2-3-4 0.0000|11 4-fold 1-2-3-4 0.0000|"
@@ -125,13 +122,14 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
         {"Lucky 15",
          "E/D",
          {"Won", "Won", "Won", "Won"},
-         {"", "", "", ""},
          nullptr,
          "All-winner bonus: the lines' total times 1.1"},
+        // A non-runner among a Lucky bet's selections cancels the consolation.
+        {"Lucky 15", "Win", {"Lost", "Lost", "Won", "Non-Runner"}, nullptr, ""},
     };
     for (const WorkedSlip& slip : slips) {
-        SCOPED_TRACE(std::string(slip.eachWay) + " " + slip.bet);
-        enter(slip.bet, slip.eachWay, slip.results, slip.prices);
+        SCOPED_TRACE(std::string(slip.eachWay) + " " + slip.bet + " " + slip.legs[3]);
+        enter(slip.bet, slip.eachWay, slip.legs);
         settle();
         const Shown shown = open();
         if (slip.lines != nullptr) {
@@ -146,7 +144,7 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
 }
 
 TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
-    enter("Double", "E/D", {"Won", "Place"}, {"2/1", "3/1"});
+    enter("Double", "E/D", {"Won 2/1", "Place 3/1"});
     choose(kSelectionRows[1].placeTerms, "1/4");
     click(IDC_TAX_PAID);
     settle();
