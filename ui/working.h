@@ -42,6 +42,7 @@ struct WorkingText {
 
 extern const std::vector<std::string> kLegColumns;
 extern const std::vector<std::string> kLineColumns;
+inline constexpr std::size_t kFirstAmountColumn = 3;  // of kLineColumns: the two returns
 
 WorkingText describeWorking(const Working& working);
 

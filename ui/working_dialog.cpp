@@ -18,17 +18,15 @@ void enableShowWorking(HWND mainDialog, bool enabled) {
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+// Columns from `rightFrom` on hold amounts, which line up on the right.
 void fillList(HWND dialog, int listId, const std::vector<std::string>& columns,
-              const TextRows& rows, bool selectFirst) {
+              std::size_t rightFrom, const TextRows& rows, bool selectFirst) {
     const HWND list = GetDlgItem(dialog, listId);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
-        // Amounts line up on the right.
-        column.fmt = columns[i].rfind("Return", 0) == 0 || columns[i].rfind("To ", 0) == 0
-                         ? LVCFMT_RIGHT
-                         : LVCFMT_LEFT;
+        column.fmt = i >= rightFrom ? LVCFMT_RIGHT : LVCFMT_LEFT;
         column.pszText = const_cast<LPSTR>(columns[i].c_str());
         column.iSubItem = static_cast<int>(i);
         SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
@@ -80,8 +78,8 @@ void copyToClipboard(HWND owner, const std::string& text) {
 void initWorkingDialog(HWND dialog, const WorkingText& text) {
     shownText = &text;
     SetDlgItemTextA(dialog, IDC_WORKING_SLIP, text.slip.c_str());
-    fillList(dialog, IDC_WORKING_LEGS, kLegColumns, text.legs, false);
-    fillList(dialog, IDC_WORKING_LINES, kLineColumns, text.lines, true);
+    fillList(dialog, IDC_WORKING_LEGS, kLegColumns, kLegColumns.size(), text.legs, false);
+    fillList(dialog, IDC_WORKING_LINES, kLineColumns, kFirstAmountColumn, text.lines, true);
     SetDlgItemTextA(dialog, IDC_WORKING_NOTE, text.note.c_str());
     std::string totals;
     for (const auto& row : text.totals) {
