@@ -5,19 +5,12 @@
 
 #include "cli/text_encoding.h"
 #include "engine/catalogue.h"
+#include "engine/line_texts.h"
 #include "engine/selection_terms.h"
 
 namespace quorvel::cli {
 
 namespace {
-
-void onLine(void* context, const LineReport& report) {
-    static_cast<SettledSlip*>(context)->lines.push_back(report);
-}
-
-void onBonus(void* context, double factor) {
-    static_cast<SettledSlip*>(context)->bonusFactor = factor;
-}
 
 template <typename Number>
 void appendNumber(std::string& out, Number value) {
@@ -30,68 +23,18 @@ std::string_view displayText(const std::array<char, kAmountTextSize>& text) {
     return {text.data()};
 }
 
-std::string legRows(const LineReport& report, const char* separator) {
-    std::string out;
-    for (int i = 0; i < report.line->legCount; ++i) {
-        if (i > 0) {
-            out += separator;
-        }
-        out += std::to_string(report.rows[static_cast<std::size_t>(i)]);
-    }
-    return out;
-}
-
-std::string priceName(double price) {
-    for (std::size_t i = 0; i < PriceLadder.size(); ++i) {
-        if (PriceLadder[i] == price) {
-            return kPriceTexts[i];
-        }
-        if (1.0 / PriceLadder[i] == price) {
-            return std::string(kPriceTexts[i]) + " odds-on";
-        }
-    }
-    return std::to_string(price);
-}
-
 }  // namespace
 
 const SettledSlip& SlipSettler::settle(const SlipRequest& request) {
-    settled_.lines.clear();
-    settled_.bonusFactor = 0.0;
     if (explain_) {
-        const SettlementObserver observer{&settled_, &onLine, &onBonus};
+        const SettlementObserver observer = recordLines(settled_.record);
         settled_.display = settleAmounts(request, &observer);
     } else {
+        settled_.record.lines.clear();
+        settled_.record.bonusFactor = 0.0;
         settled_.display = settleAmounts(request);
     }
     return settled_;
-}
-
-const char* lineKindName(const BetLine& line) {
-    if (line.kind == LineKind::Single) {
-        return "single";
-    }
-    if (line.kind == LineKind::StakesAbout) {
-        return "stakes-about";
-    }
-    switch (line.legCount) {
-        case 2:
-            return "double";
-        case 3:
-            return "treble";
-        case 4:
-            return "4-fold";
-        case 5:
-            return "5-fold";
-        default:
-            return "6-fold";
-    }
-}
-
-std::string lineReturnText(double hundredthsOfPenny) {
-    char text[64];
-    std::snprintf(text, sizeof text, "\xC2\xA3%.4f", hundredthsOfPenny / 10000.0);
-    return text;
 }
 
 void appendJsonResult(std::string& out, const SettledSlip& settled, bool explain) {
@@ -104,20 +47,20 @@ void appendJsonResult(std::string& out, const SettledSlip& settled, bool explain
     out += '"';
     if (explain) {
         out += ", \"lines\": [";
-        for (std::size_t i = 0; i < settled.lines.size(); ++i) {
-            const LineReport& report = settled.lines[i];
+        for (std::size_t i = 0; i < settled.record.lines.size(); ++i) {
+            const LineReport& report = settled.record.lines[i];
             out += i == 0 ? "{\"kind\": \"" : ", {\"kind\": \"";
             out += lineKindName(*report.line);
             out += "\", \"legs\": [";
-            out += legRows(report, ", ");
+            out += lineRowsText(report, ", ");
             out += "], \"return\": \"";
-            out += lineReturnText(report.roundedReturn);
+            appendUtf8(out, lineReturnText(report.roundedReturn));
             out += "\"}";
         }
         out += ']';
-        if (settled.bonusFactor != 0.0) {
+        if (settled.record.bonusFactor != 0.0) {
             out += ", \"bonusFactor\": ";
-            appendNumber(out, settled.bonusFactor);
+            appendNumber(out, settled.record.bonusFactor);
         }
     }
     out += "}\n";
@@ -176,19 +119,18 @@ std::string describeSettlement(const SettledSlip& settled, bool explain) {
     if (explain) {
         out += "\n  Line  Kind          Legs         Return\n";
         int number = 0;
-        for (const LineReport& report : settled.lines) {
+        for (const LineReport& report : settled.record.lines) {
             char row[128];
             const std::string legs =
-                legRows(report, report.line->kind == LineKind::StakesAbout ? ">" : "-");
+                lineRowsText(report, report.line->kind == LineKind::StakesAbout ? ">" : "-");
             std::snprintf(row, sizeof row, "  %4d  %-12s  %-11s  %s\n", ++number,
                           lineKindName(*report.line), legs.c_str(),
-                          lineReturnText(report.roundedReturn).c_str());
+                          toUtf8(lineReturnText(report.roundedReturn)).c_str());
             out += row;
         }
-        if (settled.bonusFactor != 0.0) {
-            std::string factor;
-            appendNumber(factor, settled.bonusFactor);
-            out += "  All-winner bonus: the lines' total times " + factor + "\n";
+        if (settled.record.bonusFactor != 0.0) {
+            out += "  All-winner bonus: the lines' total times " +
+                   shortestNumberText(settled.record.bonusFactor) + "\n";
         }
         out += '\n';
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/slip_fields.h"
+#include "engine/line_record.h"
 #include "engine/settle_amounts.h"
 #include "engine/settlement.h"
 
@@ -15,8 +16,7 @@ namespace quorvel::cli {
 
 struct SettledSlip {
     SettlementDisplay display{};
-    std::vector<LineReport> lines;  // only when the working is asked for
-    double bonusFactor = 0.0;       // the all-winner bonus applied, 0 when none was
+    LineRecord record;  // the lines, only when the working is asked for
 };
 
 // Settles slips one after another, reusing its line list.
@@ -33,11 +33,6 @@ class SlipSettler {
 // {"bets": 30, "totalStake": "£1.64", "returns": "£12.34"}, with the lines when explained.
 void appendJsonResult(std::string& out, const SettledSlip& settled, bool explain);
 void appendJsonError(std::string& out, std::string_view message);
-
-// "single", "double", "treble", "4-fold" ... "stakes-about".
-const char* lineKindName(const BetLine& line);
-// A line's return in pounds to the hundredth of a penny: "£0.3200".
-std::string lineReturnText(double hundredthsOfPenny);
 
 // The slip as understood, one fact per line, for a person at a terminal.
 std::string describeSlip(const SlipRequest& request);

@@ -13,6 +13,7 @@
 
 #else
 
+#include <cstddef>
 #include <cstdint>
 
 // Calling conventions mean nothing away from Windows.
@@ -105,6 +106,48 @@ struct CREATESTRUCTA {
     DWORD dwExStyle;
 };
 
+// Menus, key state, the clipboard and list views
+typedef short SHORT;
+typedef std::size_t SIZE_T;
+typedef void* HANDLE;
+typedef HANDLE HGLOBAL;
+
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+
+struct LVCOLUMNA {
+    UINT mask;
+    int fmt;
+    int cx;
+    LPSTR pszText;
+    int cchTextMax;
+    int iSubItem;
+    int iImage;
+    int iOrder;
+};
+
+struct LVITEMA {
+    UINT mask;
+    int iItem;
+    int iSubItem;
+    UINT state;
+    UINT stateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+    int iIndent;
+};
+
+struct NMLVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+};
+
 // ---------------------------------------------------------------------------
 // Macros
 
@@ -152,6 +195,14 @@ struct CREATESTRUCTA {
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 
+#define MF_BYCOMMAND 0x0000
+#define MF_ENABLED 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+
+#define CF_TEXT 1
+#define GMEM_MOVEABLE 0x0002
+
 // ---------------------------------------------------------------------------
 // Messages
 
@@ -166,6 +217,7 @@ struct CREATESTRUCTA {
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
 #define WM_NEXTDLGCTL 0x0028
+#define WM_NOTIFY 0x004E
 #define WM_CONTEXTMENU 0x007B
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
@@ -199,6 +251,8 @@ struct CREATESTRUCTA {
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F10 0x79
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
 
 // Buttons
 #define BM_GETCHECK 0x00F0
@@ -253,6 +307,38 @@ struct CREATESTRUCTA {
 #define UDM_GETRANGE (WM_USER + 102)
 #define UDM_SETPOS (WM_USER + 103)
 #define UDM_GETPOS (WM_USER + 104)
+
+// List views
+#define WC_LISTVIEWA "SysListView32"
+#define LVM_FIRST 0x1000
+#define LVM_GETITEMCOUNT (LVM_FIRST + 4)
+#define LVM_INSERTITEMA (LVM_FIRST + 7)
+#define LVM_DELETEALLITEMS (LVM_FIRST + 9)
+#define LVM_GETNEXTITEM (LVM_FIRST + 12)
+#define LVM_INSERTCOLUMNA (LVM_FIRST + 27)
+#define LVM_SETCOLUMNWIDTH (LVM_FIRST + 30)
+#define LVM_SETITEMSTATE (LVM_FIRST + 43)
+#define LVM_GETITEMSTATE (LVM_FIRST + 44)
+#define LVM_GETITEMTEXTA (LVM_FIRST + 45)
+#define LVM_SETITEMTEXTA (LVM_FIRST + 46)
+#define LVM_SETEXTENDEDLISTVIEWSTYLE (LVM_FIRST + 54)
+#define LVCF_FMT 0x0001
+#define LVCF_WIDTH 0x0002
+#define LVCF_TEXT 0x0004
+#define LVCF_SUBITEM 0x0008
+#define LVSCW_AUTOSIZE_USEHEADER (-2)
+#define LVCFMT_LEFT 0x0000
+#define LVCFMT_RIGHT 0x0001
+#define LVIF_TEXT 0x0001
+#define LVIF_STATE 0x0008
+#define LVIS_FOCUSED 0x0001
+#define LVIS_SELECTED 0x0002
+#define LVNI_ALL 0x0000
+#define LVNI_FOCUSED 0x0001
+#define LVNI_SELECTED 0x0002
+#define LVS_EX_FULLROWSELECT 0x00000020
+#define LVN_FIRST (0U - 100U)
+#define LVN_KEYDOWN (LVN_FIRST - 55)
 
 // ---------------------------------------------------------------------------
 // Styles
@@ -314,6 +400,11 @@ struct CREATESTRUCTA {
 #define UDS_ALIGNRIGHT 0x0004
 #define UDS_ARROWKEYS 0x0020
 
+#define LVS_REPORT 0x0001
+#define LVS_SINGLESEL 0x0004
+#define LVS_SHOWSELALWAYS 0x0008
+#define LVS_NOSORTHEADER 0x8000
+
 // ---------------------------------------------------------------------------
 // Functions
 
@@ -369,6 +460,20 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 void WINAPI InitCommonControls(void);
 HWND WINAPI CreateUpDownControl(DWORD style, int x, int y, int cx, int cy, HWND parent, int id,
                                 HINSTANCE instance, HWND buddy, int upper, int lower, int position);
+
+HMENU WINAPI GetMenu(HWND window);
+BOOL WINAPI EnableMenuItem(HMENU menu, UINT id, UINT enable);
+UINT WINAPI GetMenuState(HMENU menu, UINT id, UINT flags);
+SHORT WINAPI GetKeyState(int virtualKey);
+
+HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes);
+LPVOID WINAPI GlobalLock(HGLOBAL memory);
+BOOL WINAPI GlobalUnlock(HGLOBAL memory);
+HGLOBAL WINAPI GlobalFree(HGLOBAL memory);
+BOOL WINAPI OpenClipboard(HWND owner);
+BOOL WINAPI EmptyClipboard(void);
+HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
+BOOL WINAPI CloseClipboard(void);
 
 // The program's entry, defined by the program; on Linux main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,

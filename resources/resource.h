@@ -14,12 +14,14 @@
 #define IDD_ABOUT 105
 #define IDD_PREFERENCES 106
 #define IDD_PLACE_ODDS 107
+#define IDD_WORKING 108
 
 // Menu commands
 #define ID_OPTIONS_EXIT 40001
 #define ID_HELP_ABOUT 40002
 #define ID_OPTIONS_PREFERENCES 40003
 #define ID_OPTIONS_PLACE_ODDS 40004
+#define ID_OPTIONS_SHOW_WORKING 40005
 
 // Main dialog: the top of the slip
 #define IDC_SELECTIONS_1 1000
@@ -94,3 +96,11 @@
 #define IDC_PLACE_ODDS_TELL_ME 1020
 #define IDC_PLACE_ODDS_RUNNERS 1022
 #define IDC_PLACE_ODDS_TERMS 1023
+
+// Working: the last settled slip line by line ("Close" is IDCANCEL, so Esc closes it)
+#define IDC_WORKING_SLIP 1100
+#define IDC_WORKING_LEGS 1101
+#define IDC_WORKING_LINES 1102
+#define IDC_WORKING_NOTE 1103
+#define IDC_WORKING_TOTALS 1104
+#define IDC_WORKING_COPY 1105

@@ -11,6 +11,7 @@
 #include "ui/preferences_dialog.h"
 #include "ui/selection_rows.h"
 #include "ui/slip_reader.h"
+#include "ui/working_dialog.h"
 
 namespace quorvel {
 namespace {
@@ -106,9 +107,10 @@ LRESULT onMainCommand(WPARAM wParam, LPARAM lParam) {
             return onEachWayChange(wParam, lParam);
         case IDC_CLEAR:
             clearSlip();
+            forgetWorking(appState.mainDialog);
             break;
         case IDC_SETTLE:
-            settleSlip(appState, appState.mainDialog, appState.selectionCount);
+            settleRecordingWorking(appState, appState.mainDialog);
             return 0;
         case IDC_RESULT_1:
         case IDC_RESULT_2:
@@ -133,6 +135,9 @@ LRESULT onMainCommand(WPARAM wParam, LPARAM lParam) {
             return 0;
         case ID_OPTIONS_PLACE_ODDS:
             openDialog(IDD_PLACE_ODDS, placeOddsDialogProc, 0);
+            return 0;
+        case ID_OPTIONS_SHOW_WORKING:
+            showWorking(appState.instance, appState.mainDialog);
             return 0;
         default:
             break;

@@ -89,8 +89,8 @@ Leg readLeg(HWND dialog, int row) {
     return makeLeg(choices);
 }
 
-void settleSlip(const AppState& app, HWND dialog, int selectionCount,
-                const SettlementObserver* observer) {
+SlipSettlement settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                          const SettlementObserver* observer) {
     SettlementInput input{};
     input.preferences = app.preferences;
     input.taxPaid = IsDlgButtonChecked(dialog, IDC_TAX_PAID) != 0;
@@ -105,6 +105,7 @@ void settleSlip(const AppState& app, HWND dialog, int selectionCount,
     const SettlementDisplay shown = settleAmounts(input, observer);
     SetDlgItemTextA(dialog, IDC_TOTAL_STAKE, shown.totalStake.data());
     SetDlgItemTextA(dialog, IDC_RETURNS, shown.returns.data());
+    return {input, shown};
 }
 
 }  // namespace quorvel

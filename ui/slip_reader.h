@@ -3,6 +3,7 @@
 // Reading the bet slip out of the main dialog, and settling it.
 
 #include "engine/bet_slip.h"
+#include "engine/settle_amounts.h"
 #include "engine/settlement.h"
 #include "platform/win32.h"
 #include "ui/app_state.h"
@@ -20,10 +21,15 @@ int readUnitStake(HWND dialog);
 // a list with no current item reads as "Lost", a price of 0 and no Rule 4.
 Leg readLeg(HWND dialog, int row);
 
+struct SlipSettlement {
+    SettlementInput input;  // the preferences, "Tax Paid" and the slip as read
+    SettlementDisplay display;
+};
+
 // Reads the slip and "Tax Paid", settles them with the preferences of `app`,
 // and writes the total stake and the returns into their boxes. The observer,
-// when given, is told of every settled line.
-void settleSlip(const AppState& app, HWND dialog, int selectionCount,
-                const SettlementObserver* observer = nullptr);
+// when given, is told of every line of that one settlement.
+SlipSettlement settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                          const SettlementObserver* observer = nullptr);
 
 }  // namespace quorvel

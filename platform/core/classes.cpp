@@ -49,6 +49,7 @@ std::vector<WindowClass> builtInClasses() {
         make("Static", staticProcedure, ControlKind::Static),
         make("ComboBox", comboBoxProcedure, ControlKind::ComboBox),
         make("msctls_updown32", upDownProcedure, ControlKind::UpDown),
+        make(WC_LISTVIEWA, listViewProcedure, ControlKind::ListView),
     };
 }
 

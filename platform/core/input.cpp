@@ -7,16 +7,6 @@
 namespace quorvel::platform::input {
 namespace {
 
-bool menuHas(const std::vector<MenuItem>& items, int id) {
-    for (const MenuItem& item : items) {
-        if (item.popup ? menuHas(item.items, id)
-                       : (!item.separator && !item.grayed && item.id == id)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void queueKey(UINT message, UINT virtualKey) {
     State& s = state();
     const HWND target = s.focus != nullptr ? s.focus : s.active;
@@ -143,7 +133,7 @@ void pressKey(UINT virtualKey, bool shift, bool control) {
 bool chooseMenuItem(HWND window, int commandId) {
     Window* w = find(window);
     if (w == nullptr || w->isChild() || w->menu == nullptr || !takesInput(window) ||
-        !menuHas(w->menu->items, commandId)) {
+        !hasMenuCommand(*w, commandId) || menuCommandGrayed(*w, commandId)) {
         return false;
     }
     return PostMessageA(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0) != FALSE;

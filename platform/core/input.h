@@ -57,4 +57,8 @@ bool rightClick(HWND control, int x = -1, int y = -1);
 // A click on an up-down control's up (toward its upper limit) or down arrow.
 bool clickUpDown(HWND upDown, bool up);
 
+// A click on a list view's row: the list takes the focus and the row is
+// focused and selected (-1 for the space below the rows).
+bool clickListRow(HWND listView, int row);
+
 }  // namespace quorvel::platform::input

@@ -159,6 +159,13 @@ BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filter
     return take(message, window, filterMin, filterMax, remove) ? TRUE : FALSE;
 }
 
+// Only the two modifier keys are tracked: the high bit says held down.
+SHORT WINAPI GetKeyState(int virtualKey) {
+    const bool down = (virtualKey == VK_SHIFT && state().shiftDown) ||
+                      (virtualKey == VK_CONTROL && state().controlDown);
+    return static_cast<SHORT>(down ? 0x8000 : 0);
+}
+
 BOOL WINAPI TranslateMessage(const MSG* message) {
     if (message == nullptr || message->message != WM_KEYDOWN) {
         return FALSE;

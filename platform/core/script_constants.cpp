@@ -115,6 +115,11 @@ std::optional<long long> scriptConstant(std::string_view name) {
         {"CBS_HASSTRINGS", 0x200},
         {"CBS_NOINTEGRALHEIGHT", 0x400},
         {"CBS_DISABLENOSCROLL", 0x800},
+        // list views
+        PLATFORM(LVS_REPORT),
+        PLATFORM(LVS_SINGLESEL),
+        PLATFORM(LVS_SHOWSELALWAYS),
+        PLATFORM(LVS_NOSORTHEADER),
         // static controls
         PLATFORM(SS_LEFT),
         PLATFORM(SS_CENTER),

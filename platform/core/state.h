@@ -119,6 +119,10 @@ LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK comboBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK upDownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK listViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A command of a window's menu bar.
+bool hasMenuCommand(const Window& window, int id);
 
 // What a button does when clicked or let go of the space bar.
 void buttonClicked(HWND button);

@@ -56,6 +56,10 @@ enum class Change {
     Dropped,    // a drop-down list opened or closed
     Position,   // an up-down control's position or range
     Geometry,   // rectangle, or room given up to an up-down control
+    Columns,    // a list view's columns
+    Rows,       // a list view's rows or their texts
+    RowState,   // a list view's selected or focused row
+    Menu,       // a menu command grayed or enabled
 };
 
 class View {
@@ -96,5 +100,8 @@ HWND defaultButton(HWND dialog);
 const std::string& iconBytes(HICON icon);
 // The colour of a brush made by CreateSolidBrush.
 COLORREF brushColor(HBRUSH brush);
+// Whether a command of a window's menu bar is grayed now (by its template or
+// by EnableMenuItem since).
+bool menuCommandGrayed(const Window& window, int id);
 
 }  // namespace quorvel::platform

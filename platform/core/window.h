@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32.h"
@@ -15,7 +16,7 @@ struct MenuResource;
 
 // The kinds of control the core implements; Window for a top-level window
 // of an application class or of the dialog class.
-enum class ControlKind { Window, Button, Edit, Static, ComboBox, UpDown };
+enum class ControlKind { Window, Button, Edit, Static, ComboBox, UpDown, ListView };
 
 // A rectangle in the units named by Window::inDialogUnits.
 struct Rect {
@@ -36,6 +37,19 @@ inline constexpr int kUpDownBuddyOverlap = 2;
 // An edit box's text limit before EM_LIMITTEXT, and after EM_LIMITTEXT 0.
 inline constexpr std::size_t kDefaultEditLimit = 30000;
 inline constexpr std::size_t kMaxEditLimit = 0x7FFFFFFE;
+
+// A list view's column, in report view.
+struct ListColumn {
+    std::string text;
+    int width = 0;  // pixels
+    bool alignRight = false;
+};
+
+// A list view's row: one text per column, and its LVIS_ state bits.
+struct ListRow {
+    std::vector<std::string> cells;
+    UINT state = 0;
+};
 
 struct Window {
     HWND handle = nullptr;
@@ -97,6 +111,15 @@ struct Window {
     int lower = 100;  // the platform's default range runs from 100 down to 0
     int upper = 0;
     int position = 0;
+
+    // List views
+    std::vector<ListColumn> columns;
+    std::vector<ListRow> rows;
+    DWORD listExStyle = 0;
+
+    // Top-level windows: menu commands grayed (true) or enabled (false)
+    // since the menu was made from its template.
+    std::vector<std::pair<int, bool>> menuGrayed;
 
     // Static icons: the icon resource named by the template.
     HICON staticIcon = nullptr;

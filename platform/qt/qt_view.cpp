@@ -29,6 +29,7 @@
 #include "platform/core/resource_script.h"
 #include "platform/qt/accessible.h"
 #include "platform/qt/accessible_names.h"
+#include "platform/qt/list_view_adapter.h"
 #include "platform/qt/widgets.h"
 
 namespace quorvel::platform::qt {
@@ -134,6 +135,7 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
             continue;
         }
         QAction* action = menu->addAction(decoded(item.text));
+        action->setData(item.id);
         action->setEnabled(!item.grayed);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
@@ -308,6 +310,7 @@ void QtView::buildMenu(WindowFrame* frame, const Window& w) {
             addMenuItems(addPopup(bar, item), item.items, chosen);
         } else if (!item.separator) {
             QAction* action = bar->addAction(decoded(item.text));
+            action->setData(item.id);
             action->setEnabled(!item.grayed);
             const int id = item.id;
             connect(action, &QAction::triggered, bar, [chosen, id] { chosen(id); });
@@ -403,6 +406,10 @@ QWidget* QtView::makeControlWidget(const Window& w, QWidget* parent) {
             };
             return arrows;
         }
+        case ControlKind::ListView:
+            return makeListView(parent, [this, handle](int row) {
+                postFor(handle, [handle, row] { input::clickListRow(handle, row); });
+            });
         case ControlKind::Window:
             break;
     }
@@ -592,7 +599,8 @@ void QtView::layOut(HWND window) {
 
 void QtView::applyAll(HWND window) {
     for (Change what : {Change::Style, Change::Text, Change::Items, Change::Check, Change::Pushed,
-                        Change::Enabled, Change::Geometry, Change::Selection, Change::Visible}) {
+                        Change::Enabled, Change::Geometry, Change::Selection, Change::Visible,
+                        Change::Columns, Change::Rows}) {
         apply(window, what);
     }
 }
@@ -718,6 +726,18 @@ void QtView::apply(HWND window, Change what) {
             break;
         case Change::Geometry:
             layOut(window);
+            break;
+        case Change::Columns:
+        case Change::Rows:
+        case Change::RowState:
+            showListView(widget, *w, what);
+            break;
+        case Change::Menu:
+            for (QAction* action : widget->findChildren<QAction*>()) {
+                if (const int id = action->data().toInt(); id != 0) {
+                    action->setEnabled(!menuCommandGrayed(*w, id));
+                }
+            }
             break;
         case Change::TextLimit:
         case Change::Position:

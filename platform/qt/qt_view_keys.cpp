@@ -82,6 +82,10 @@ UINT virtualKeyOf(int key) {
             return VK_HOME;
         case Qt::Key_End:
             return VK_END;
+        case Qt::Key_PageUp:
+            return VK_PRIOR;
+        case Qt::Key_PageDown:
+            return VK_NEXT;
         case Qt::Key_Delete:
             return VK_DELETE;
         case Qt::Key_Insert:
@@ -151,6 +155,8 @@ bool QtView::keyPressed(QKeyEvent* event) {
         case Qt::Key_Right:
         case Qt::Key_Home:
         case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
         case Qt::Key_Delete:
         case Qt::Key_Insert:
         case Qt::Key_Backspace:

@@ -45,3 +45,7 @@
 // unchanged: a pound sign before a digit, a backslash, a tab.
 #define IDS_POUNDS 2301
 #define IDS_PATH 2302
+
+// A report-view list with an OK button.
+#define IDD_LIST_VIEW 250
+#define IDC_LIST_VIEW 2501

@@ -1,0 +1,176 @@
+// "Show Working...": the last settled slip line by line, as quorvel-settle
+// --explain gives it, from the same settlement that filled the main window.
+
+#include <algorithm>
+#include <functional>
+
+#include "tests/ui/main_window.h"
+#include "ui/selection_rows.h"
+
+namespace quorvel::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::string cell(HWND list, int item, int column) {
+    char buffer[96] = {};
+    LVITEMA text{};
+    text.iSubItem = column;
+    text.pszText = buffer;
+    text.cchTextMax = sizeof buffer;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(&text));
+    return buffer;
+}
+
+struct Shown {
+    std::string lines;  // "number kind rows return-to-1/100p" without "£", "|" between
+    std::string note, totals;
+};
+
+class Working : public MainWindow {
+  protected:
+    bool offered() const {
+        return GetMenuState(GetMenu(window), ID_OPTIONS_SHOW_WORKING, MF_BYCOMMAND) == MF_ENABLED;
+    }
+
+    // Opens "Show Working...", reads the dialog, runs `inside` on it (the
+    // table has the focus), and closes it with Esc.
+    Shown open(const std::function<void(HWND dialog, HWND table)>& inside = {}) {
+        InitCommonControls();  // the list view's class
+        Shown shown;
+        whenIdle([&] {
+            const HWND table = GetFocus();
+            const HWND dialog = GetParent(table);
+            EXPECT_EQ(GetDlgCtrlID(table), IDC_WORKING_LINES) << "the table takes the focus";
+            for (int i = 0; i < SendMessageA(table, LVM_GETITEMCOUNT, 0, 0); ++i) {
+                shown.lines += std::string(i > 0 ? "|" : "") + cell(table, i, 0) + " " +
+                               cell(table, i, 1) + " " + cell(table, i, 2) + " " +
+                               cell(table, i, 4).substr(1);
+            }
+            shown.note = DialogDriver{dialog}.text(IDC_WORKING_NOTE);
+            shown.totals = DialogDriver{dialog}.text(IDC_WORKING_TOTALS);
+            if (inside) {
+                inside(dialog, table);
+            }
+            pressKey(VK_ESCAPE);
+        });
+        EXPECT_TRUE(chooseMenuItem(window, ID_OPTIONS_SHOW_WORKING));
+        pumpMessages(window);
+        EXPECT_EQ(openWindows(), std::vector<HWND>{window}) << "Esc closed it";
+        return shown;
+    }
+
+    // A slip of up to 4 selections, each leg "Result" or "Result price".
+    void enter(const char* bet, const char* eachWay, const Texts& legs) const {
+        click(IDC_CLEAR);
+        click(IDC_SELECTIONS_1 + static_cast<int>(legs.size()) - 1);
+        choose(IDC_BET, bet);
+        choose(IDC_EACH_WAY, eachWay);
+        for (std::size_t i = 0; i < legs.size(); ++i) {
+            const std::size_t space = legs[i].find(' ');
+            choose(kSelectionRows[i].result, legs[i].substr(0, space).c_str());
+            if (space != std::string::npos) {
+                choose(kSelectionRows[i].price, legs[i].substr(space + 1).c_str());
+            }
+        }
+    }
+};
+
+TEST_F(Working, is_offered_from_the_first_settlement_until_clear) {
+    EXPECT_FALSE(offered());
+    EXPECT_FALSE(chooseMenuItem(window, ID_OPTIONS_SHOW_WORKING));
+    settle();
+    EXPECT_TRUE(offered());
+    click(IDC_CLEAR);
+    EXPECT_FALSE(offered());
+    EXPECT_EQ(text(IDC_RETURNS), "") << "Clear still clears the slip";
+}
+
+TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
+    struct WorkedSlip {
+        const char* bet;
+        const char* eachWay;
+        Texts legs;
+        const char* lines;  // nullptr: not compared
+        const char* note;
+    };
+    const WorkedSlip slips[] = {
+        {"Lucky 15",
+         "Win",
+         {"Lost", "Lost", "Won 5/1", "Lost"},
+         "1 single 3 1.1000",
+         "Consolation single: the lone winner on row 3 at 5/1 times 2 = 10/1"},
+        {"Yankee",
+         "E/D",
+         {"Won 2/1", "Place 3/1", "Lost", "Non-Runner"},
+         "1 double 1-2 0.3520|2 double 1-3 0.0000|3 double 1-4 0.4400|4 double 2-3 0.0000|"
+         "5 double 2-4 0.1600|6 double 3-4 0.0000|7 treble 1-2-3 0.0000|8 treble 1-2-4 0.3520|"
+         "9 treble 1-3-4 0.0000|10 treble 2-3-4 0.0000|11 4-fold 1-2-3-4 0.0000",
+         ""},
+        {"Flag",
+         "Win",
+         {"Won 6/4", "Won", "Lost", "Won 2/1"},
+         "1 double 1-2 0.5000|2 double 1-3 0.0000|3 double 1-4 0.7500|4 double 2-3 0.0000|"
+         "5 double 2-4 0.6000|6 double 3-4 0.0000|7 treble 1-2-3 0.0000|8 treble 1-2-4 1.5000|"
+         "9 treble 1-3-4 0.0000|10 treble 2-3-4 0.0000|11 4-fold 1-2-3-4 0.0000|"
+         "12 stakes-about 1>2 0.3500|13 stakes-about 1>3 0.1500|14 stakes-about 1>4 0.4500|"
+         "15 stakes-about 2>3 0.1000|16 stakes-about 2>4 0.4000|17 stakes-about 3>4 0.0000|"
+         "18 stakes-about 2>1 0.3500|19 stakes-about 3>1 0.0000|20 stakes-about 4>1 0.4500|"
+         "21 stakes-about 3>2 0.0000|22 stakes-about 4>2 0.4000|23 stakes-about 4>3 0.2000",
+         ""},
+        {"Lucky 15",
+         "E/D",
+         {"Won", "Won", "Won", "Won"},
+         nullptr,
+         "All-winner bonus: the lines' total times 1.1"},
+        // A non-runner among a Lucky bet's selections cancels the consolation.
+        {"Lucky 15", "Win", {"Lost", "Lost", "Won", "Non-Runner"}, nullptr, ""},
+    };
+    for (const WorkedSlip& slip : slips) {
+        SCOPED_TRACE(std::string(slip.eachWay) + " " + slip.bet + " " + slip.legs[3]);
+        enter(slip.bet, slip.eachWay, slip.legs);
+        settle();
+        const Shown shown = open();
+        if (slip.lines != nullptr) {
+            EXPECT_EQ(shown.lines, slip.lines);
+        }
+        EXPECT_EQ(shown.note, slip.note);
+        // The totals are the main window's own boxes.
+        EXPECT_NE(shown.totals.find(std::string("Total stake: ") + text(IDC_TOTAL_STAKE) +
+                                    "        Returns: " + text(IDC_RETURNS)),
+                  std::string::npos);
+    }
+}
+
+TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
+    enter("Double", "E/D", {"Won 2/1", "Place 3/1"});
+    choose(kSelectionRows[1].placeTerms, "1/4");
+    click(IDC_TAX_PAID);
+    settle();
+    std::string expected =
+        "Double, 10p per bet, E/D, tax not paid (tax rate 9%)\r\n\r\n"
+        "Row\tResult\tPrice\tRule 4\tPlace terms\r\n"
+        "1\tWon\t2/1\t\t1/5\r\n"
+        "2\tPlace\t3/1\t\t1/4\r\n\r\n"
+        "Line\tKind\tRows\tReturn\tTo 1/100p\r\n"
+        "1\tdouble\t1-2\t#0.39\t#0.3850\r\n\r\n"
+        "Bets\t2\r\nTotal stake\t#0.20\r\nReturns\t#0.35\r\n";
+    std::replace(expected.begin(), expected.end(), '#', '\xA3');
+    std::string copied;
+    std::string pressed;
+    open([&](HWND dialog, HWND table) {
+        DialogDriver{dialog}.click(IDC_WORKING_COPY);
+        copied = clipboardText();
+        setClipboardText("");
+        SetFocus(table);
+        pressKey('C', false, true);
+        pumpMessages(dialog);
+        pressed = clipboardText();
+    });
+    EXPECT_EQ(copied, expected);
+    EXPECT_EQ(pressed, expected);
+}
+
+}  // namespace
+}  // namespace quorvel::testing
