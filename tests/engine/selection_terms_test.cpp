@@ -32,14 +32,10 @@ TEST(selection_terms, result_and_place_terms_make_a_leg_code_and_read_back_from_
         int code;
     } cases[] = {
         {ResultChoice::Lost, PlaceTerms::Fifth, Lost},
-        {ResultChoice::Lost, PlaceTerms::Quarter, Lost},
-        {ResultChoice::Lost, PlaceTerms::WinOnly, Lost},
         {ResultChoice::Won, PlaceTerms::Fifth, WonFifth},
         {ResultChoice::Won, PlaceTerms::Quarter, WonQuarter},
         {ResultChoice::Won, PlaceTerms::WinOnly, WonWinOnly},
         {ResultChoice::NonRunner, PlaceTerms::Fifth, NonRunner},
-        {ResultChoice::NonRunner, PlaceTerms::Quarter, NonRunner},
-        {ResultChoice::NonRunner, PlaceTerms::WinOnly, NonRunner},
         {ResultChoice::Place, PlaceTerms::Fifth, PlacedFifth},
         {ResultChoice::Place, PlaceTerms::Quarter, PlacedQuarter},
         {ResultChoice::Place, PlaceTerms::WinOnly, Lost},  // no place part to be paid

@@ -97,8 +97,6 @@ struct ArrowCase {
 const ArrowCase kArrows[] = {
     {"right_moves_like_down", IDC_GREEN, VK_RIGHT, IDC_BLUE},
     {"down_from_the_last_wraps_to_the_first_of_the_group", IDC_BLUE, VK_DOWN, IDC_RED},
-    {"up_from_the_first_wraps_to_the_last_of_the_group", IDC_RED, VK_UP, IDC_BLUE},
-    {"left_moves_like_up", IDC_GREEN, VK_LEFT, IDC_RED},
     {"a_disabled_button_is_skipped", IDC_GREEN, VK_DOWN, IDC_RED, IDC_BLUE},
 };
 

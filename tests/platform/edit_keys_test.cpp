@@ -58,22 +58,16 @@ constexpr bool kShift = true;
 constexpr bool kControl = true;
 
 const KeyCase kKeys[] = {
-    {"home_puts_the_caret_first", "12345", 3, 3, VK_HOME, false, false, "12345", 0, 0},
     {"shift_home_selects_back_to_the_start", "12345", 3, 3, VK_HOME, kShift, false, "12345", 0, 3},
     {"shift_end_keeps_the_anchor_of_a_selection", "12345", 1, 2, VK_END, kShift, false, "12345", 1,
      5},
     {"left_drops_a_selection_one_before_the_caret", "12345", 1, 4, VK_LEFT, false, false, "12345",
      3, 3},
-    {"left_at_the_start_stays", "12345", 0, 0, VK_LEFT, false, false, "12345", 0, 0},
-    {"shift_left_shrinks_a_selection_made_forwards", "12345", 1, 4, VK_LEFT, kShift, false, "12345",
-     1, 3},
     {"up_in_a_box_without_arrows_moves_left", "12345", 3, 3, VK_UP, false, false, "12345", 2, 2},
     {"ctrl_left_goes_to_the_start_of_the_word", "12 345", 6, 6, VK_LEFT, false, kControl, "12 345",
      3, 3},
-    {"ctrl_right_goes_to_the_next_word", "12 345", 0, 0, VK_RIGHT, false, kControl, "12 345", 3, 3},
     {"delete_takes_the_character_after_the_caret", "12345", 1, 1, VK_DELETE, false, false, "1345",
      1, 1},
-    {"delete_takes_the_selection", "12345", 3, 1, VK_DELETE, false, false, "145", 1, 1},
     {"ctrl_delete_takes_the_rest_of_the_line", "12345", 2, 2, VK_DELETE, false, kControl, "12", 2,
      2},
     {"shift_delete_without_a_selection_takes_the_character_before", "12345", 2, 2, VK_DELETE,
@@ -95,21 +89,18 @@ TEST_P(EditKey, moves_selects_and_deletes_as_the_platform_does) {
 
 INSTANTIATE_TEST_SUITE_P(keys, EditKey, ::testing::ValuesIn(kKeys), RowName());
 
-TEST_F(EditKeys, ctrl_c_copies_the_selection_and_copying_nothing_leaves_the_clipboard) {
+TEST_F(EditKeys, ctrl_c_copies_and_ctrl_x_cuts_the_selection_and_nothing_leaves_the_clipboard) {
     start("12345", 2, 2);
     press('C', false, kControl);
     press('X', false, kControl);
     EXPECT_EQ(clipboardText(), "clip");
-    SendMessageA(name, EM_SETSEL, 1, 3);
+    SendMessageA(name, EM_SETSEL, 3, 1);
     press('C', false, kControl);
     EXPECT_EQ(clipboardText(), "23");
     EXPECT_EQ(text(IDC_NAME), "12345");
     EXPECT_EQ(selection(), std::make_pair(DWORD{1}, DWORD{3}));
     EXPECT_TRUE(notifications().empty());
-}
-
-TEST_F(EditKeys, ctrl_x_cuts_the_selection_with_one_change) {
-    start("12345", 3, 1);
+    setClipboardText("clip");
     press('X', false, kControl);
     EXPECT_EQ(clipboardText(), "23");
     EXPECT_EQ(text(IDC_NAME), "145");

@@ -118,15 +118,5 @@ TEST_F(MessagesTest, posted_messages_arrive_in_order_and_the_quit_message_after_
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
 }
 
-TEST_F(MessagesTest, a_filter_retrieves_only_matching_messages) {
-    PostMessageA(nullptr, kInner, 0, 0);
-    PostMessageA(window, kPosted, 1, 0);
-    MSG message{};
-    EXPECT_TRUE(PeekMessageA(&message, nullptr, kPosted, kPosted, PM_REMOVE));
-    EXPECT_EQ(message.hwnd, window);
-    EXPECT_FALSE(PeekMessageA(&message, window, 0, 0, PM_NOREMOVE))
-        << "a thread message has no window";
-}
-
 }  // namespace
 }  // namespace quorvel::testing

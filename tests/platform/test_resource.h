@@ -14,12 +14,6 @@
 #define ID_FILE_EXIT 41002
 #define ID_HELP_ABOUT 41003
 
-// The application's window: its class names the menu and the icon.
-#define IDD_APPLICATION 210
-#define IDC_ASK 2101
-#define IDC_ANSWER 2102
-#define IDC_WARN 2103
-
 // One control of each kind.
 #define IDD_CONTROLS 220
 #define IDC_APPLY 2201

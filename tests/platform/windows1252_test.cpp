@@ -55,8 +55,6 @@ TEST(windows1252, utf8_that_is_not_well_formed_or_not_in_the_code_page_becomes_q
          "c",
          "a??b???c"},
         {"surrogate_half", "\xED\xA0\x80", "???"},
-        {"past_the_last_code_point", "\xF4\x90\x80\x80", "????"},
-        {"lead_byte_that_starts_nothing", "\xF5\x80", "??"},
         {"cut_short_at_the_end", "5\xE2\x82", "5??"},
         {"stray_continuation",
          "\x80"
@@ -114,10 +112,8 @@ TEST(compare_ignoring_case, folds_accented_capitals_and_puts_a_prefix_first) {
          0},                                          // E acute
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", 0},  // S and Z caron, OE, Y diaeresis
         {"\xD7", "\xF7", -1},  // the multiplication and division signs are not a pair
-        {"apple", "Banana", -1},
         {"Z", "a", 1},
         {"Won", "Won only", -1},
-        {"", "", 0},
     };
     for (const CompareCase& c : cases) {
         const int got = platform::compareIgnoringCase(c.a, c.b);

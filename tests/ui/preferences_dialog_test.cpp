@@ -68,6 +68,7 @@ TEST_F(Preferences, a_value_out_of_range_is_warned_of_and_nothing_is_stored) {
         expectMessageBox(c.warning);
         submit(dialog, c.typed);
         EXPECT_EQ(messageBoxesSeen().back().owner, dialog.window);
+        EXPECT_FALSE(messageBoxesSeen().back().ownerWasEnabled);
         EXPECT_FALSE(dialog.ended());
         EXPECT_EQ(shown(dialog), c.typed);
         dialog.click(IDCANCEL);
