@@ -13,11 +13,6 @@
 namespace quorvel::platform::qt {
 namespace {
 
-constexpr DWORD kCheckBox = 0x2;
-constexpr DWORD kRadioButton = 0x4;
-constexpr DWORD k3State = 0x5;
-constexpr DWORD kAuto3State = 0x6;
-
 AssistiveInput& assistive() {
     static AssistiveInput input;
     return input;
@@ -45,12 +40,12 @@ QAccessible::Role buttonRole(const Window& w) {
     switch (w.type()) {
         case BS_GROUPBOX:
             return QAccessible::Grouping;
-        case kCheckBox:
+        case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
-        case k3State:
-        case kAuto3State:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
             return QAccessible::CheckBox;
-        case kRadioButton:
+        case BS_RADIOBUTTON:
         case BS_AUTORADIOBUTTON:
             return QAccessible::RadioButton;
         default:
@@ -131,7 +126,7 @@ class ButtonAccessible final : public ControlAccessible {
         if (role() == QAccessible::CheckBox || role() == QAccessible::RadioButton) {
             s.checkable = true;
             s.checked = w->check == BST_CHECKED;
-            s.checkStateMixed = w->check == 2;
+            s.checkStateMixed = w->check == kCheckIndeterminate;
         }
         if (const auto* push = qobject_cast<const QPushButton*>(widget())) {
             s.defaultButton = push->isDefault();

@@ -21,9 +21,7 @@ class WindowFrame : public QWidget {
     WindowFrame(QWidget* owner, Qt::WindowFlags flags, int border);
 
     QWidget* client() const { return client_; }
-    QMenuBar* menuBar() const { return menuBar_; }
     QMenuBar* addMenuBar();
-    int border() const { return border_; }
     // Sizes the frame around a client area of this size and fixes it.
     void setClientSize(QSize size);
 
@@ -46,7 +44,6 @@ class GroupBoxWidget : public QWidget {
   public:
     explicit GroupBoxWidget(QWidget* parent);
 
-    QString title() const { return title_; }
     void setTitle(const QString& title);
 
   protected:
