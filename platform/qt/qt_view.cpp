@@ -300,17 +300,20 @@ void QtView::focusMovedByQt(HWND to, Qt::FocusReason reason) {
     if (reason == Qt::OtherFocusReason) {
         focusAskedFor(to);
     }
-    QTimer::singleShot(0, this, [this] {
-        ++syncing_;
-        QWidget* focus = widgetOf(GetFocus());
-        if (focus != nullptr && focus->isEnabled() && focus->isVisible()) {
-            focus->setFocus(Qt::OtherFocusReason);
-        } else if (QWidget* shown = QApplication::focusWidget();
-                   shown != nullptr && handles_.count(shown) != 0 && shown != focus) {
-            shown->clearFocus();
-        }
-        --syncing_;
-    });
+    QTimer::singleShot(0, this, [this] { showCoreFocus(); });
+}
+
+// Qt's focus back on the control the core has it on.
+void QtView::showCoreFocus() {
+    ++syncing_;
+    QWidget* focus = widgetOf(GetFocus());
+    if (focus != nullptr && focus->isEnabled() && focus->isVisible()) {
+        focus->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* shown = QApplication::focusWidget();
+               shown != nullptr && handles_.count(shown) != 0 && shown != focus) {
+        shown->clearFocus();
+    }
+    --syncing_;
 }
 
 void QtView::updateDefaultButtons(HWND dialog) {
@@ -409,6 +412,7 @@ bool QtView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            altAlone_ = false;  // Alt held for a click is not the menu's
             if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 if (mouse->button() != Qt::LeftButton) {

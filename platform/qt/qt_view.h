@@ -112,18 +112,21 @@ class QtView final : public QObject, public View {
     void nameControls(HWND dialog);
     void focusAskedFor(HWND control);
     void focusMovedByQt(HWND to, Qt::FocusReason reason);
+    void showCoreFocus();
     void keepActive();
     void runOne();
 
     bool keyPressed(QKeyEvent* event);
     bool keyReleased(QKeyEvent* event);
+    void openMenuBar();
 
     std::unordered_map<HWND, Shown> shown_;
     std::unordered_map<const QObject*, HWND> handles_;
     std::deque<std::function<void()>> pending_;
     int syncing_ = 0;  // widgets are being set from the core: their signals are not input
     bool spaceDown_ = false;
-    int wheelTurned_ = 0;  // eighths of a degree not yet taken as a step
+    bool altAlone_ = false;  // Alt is down and nothing else was pressed since
+    int wheelTurned_ = 0;    // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
     std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };

@@ -126,7 +126,12 @@ void QtView::buildMenu(WindowFrame* frame, const Window& w) {
     };
     for (const MenuItem& item : w.menu->items) {
         if (item.popup) {
-            addMenuItems(addPopup(bar, item), item.items, chosen);
+            QMenu* menu = addPopup(bar, item);
+            addMenuItems(menu, item.items, chosen);
+            // Leaving the menu (Esc, a click elsewhere) shows the focus where
+            // the core kept it.
+            connect(menu, &QMenu::aboutToHide, this,
+                    [this] { QTimer::singleShot(0, this, [this] { showCoreFocus(); }); });
         } else if (!item.separator) {
             QAction* action = bar->addAction(decoded(item.text));
             action->setEnabled(!item.grayed);

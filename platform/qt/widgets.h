@@ -22,6 +22,10 @@ class WindowFrame : public QWidget {
 
     QWidget* client() const { return client_; }
     QMenuBar* addMenuBar();
+    // Opens the menu bar's first menu for the keyboard (F10, a lone Alt):
+    // arrows move through it, Enter chooses, Esc leaves the focus where it
+    // was. False for a window without a menu.
+    bool openMenuFromKeyboard();
     // Sizes the frame around a client area of this size and fixes it.
     void setClientSize(QSize size);
 

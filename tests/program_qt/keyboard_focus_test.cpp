@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -147,6 +148,72 @@ TEST(keyboard_and_wheel, a_dropped_down_price_list_is_as_tall_as_its_template_wi
     EXPECT_LE(shownRows, 10);
     EXPECT_TRUE(scrolls);
     EXPECT_TRUE(currentShown);
+}
+
+TEST(keyboard_and_wheel, f10_or_a_lone_alt_opens_the_menu_and_esc_gives_the_focus_back) {
+    HWND focusBefore = nullptr;
+    bool about = false;
+    std::vector<QString> opened;  // the menu open after each step, "" for none
+    const auto openMenu = [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        opened.push_back(menu != nullptr ? menu->title() : QString());
+    };
+    // Keys go where Qt sends them: the open menu, or the focused control.
+    const auto target = [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup != nullptr ? popup : view->widgetOf(GetFocus());
+    };
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(target(), static_cast<Qt::Key>(key), modifiers);
+    };
+    runProgram({
+        [&] {
+            focusBefore = GetFocus();
+            press(Qt::Key_F10);
+        },
+        [&] {
+            openMenu();
+            press(Qt::Key_Right);
+        },
+        [&] {
+            openMenu();
+            press(Qt::Key_Escape);
+        },
+        [&] {
+            openMenu();
+            EXPECT_EQ(GetFocus(), focusBefore);
+            EXPECT_EQ(QApplication::focusWidget(), view->widgetOf(focusBefore));
+            // Alt with a letter is a mnemonic, not the menu.
+            QTest::keyPress(target(), Qt::Key_Alt);
+            press(Qt::Key_X, Qt::AltModifier);
+            QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
+        },
+        [&] {
+            openMenu();
+            QTest::keyPress(target(), Qt::Key_Alt);
+            QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
+        },
+        [&] {
+            openMenu();
+            press(Qt::Key_Left);  // round to Help
+        },
+        [&] {
+            openMenu();
+            press(Qt::Key_Down);
+            press(Qt::Key_Return);
+        },
+        [&] {
+            openMenu();
+            about = platform::topLevelWindows().size() == 2;
+            press(Qt::Key_Escape);  // closes the About box
+        },
+    });
+    std::string shown;
+    for (const QString& title : opened) {
+        shown += "[" + title.toStdString() + "]";
+    }
+    EXPECT_EQ(shown, "[&Options][&Help][][][&Options][&Help][]");
+    EXPECT_TRUE(about) << "Enter chose Help > About";
 }
 
 }  // namespace quorvel::testing
