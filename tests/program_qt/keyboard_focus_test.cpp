@@ -2,35 +2,24 @@
 // Tab step shows where the focus went, the wheel steps the focused list, and
 // a dropped-down price list is as tall as its template says, not the screen.
 
-#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
-#include <deque>
 #include <map>
 
 #include "platform/core/input.h"
-#include "platform/qt/qt_view.h"
 #include "resources/resource.h"
+#include "tests/program_qt/program_test.h"
 #include "ui/selection_rows.h"
 
 namespace quorvel::testing {
 namespace input = platform::input;
 namespace {
 
-platform::qt::QtView* view = nullptr;
-
-HWND mainWindow() {
-    return platform::topLevelWindows().front();
-}
-QWidget* control(int id) {
-    return view->widgetOf(GetDlgItem(mainWindow(), id));
-}
 int current(int id) {
     return static_cast<int>(SendDlgItemMessageA(mainWindow(), id, CB_GETCURSEL, 0, 0));
 }
@@ -42,29 +31,6 @@ void turnWheel(QWidget* widget, int notches) {
     QApplication::sendEvent(widget, &wheel);
 }
 
-// Each step runs when the program has handled the input of the one before.
-void runSteps(std::deque<std::function<void()>>& steps) {
-    QTimer::singleShot(0, view, [&steps] {
-        if (!steps.empty()) {
-            const auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            runSteps(steps);
-        }
-    });
-}
-
-void runProgram(std::deque<std::function<void()>> steps) {
-    steps.push_back([] { view->post([] { input::clickCloseBox(mainWindow()); }); });
-    runSteps(steps);
-    QTimer::singleShot(30000, view, [] {
-        ADD_FAILURE() << "the program was still running after 30 s";
-        view->post([] { input::clickCloseBox(mainWindow()); });
-    });
-    char commandLine[] = "";
-    EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWDEFAULT), 0);
-}
-
 }  // namespace
 
 TEST(keyboard_and_wheel, every_tab_step_shows_the_focus_and_the_wheel_steps_the_focused_list) {
@@ -74,14 +40,14 @@ TEST(keyboard_and_wheel, every_tab_step_shows_the_focus_and_the_wheel_steps_the_
     std::map<QWidget*, QImage> unfocused;
     std::vector<std::string> unseen;
     int steps = 0;
-    std::deque<std::function<void()>> steps_{
+    std::deque<Step> steps_{
         // The wheel over a list without the focus does nothing.
         [&] { turnWheel(control(row1.result), -1); },
         [&] {
             EXPECT_EQ(current(row1.result), 0);
             QTest::mouseClick(control(IDC_STAKE), Qt::LeftButton);
         },
-        [&] { view->post([row = row1.result] { SetFocus(GetDlgItem(mainWindow(), row)); }); },
+        [&] { view().post([row = row1.result] { SetFocus(GetDlgItem(mainWindow(), row)); }); },
         [&] { turnWheel(control(row1.result), -1); },  // down a notch: "Won"
         [&] {
             EXPECT_EQ(current(row1.result), 1);
@@ -92,9 +58,9 @@ TEST(keyboard_and_wheel, every_tab_step_shows_the_focus_and_the_wheel_steps_the_
             EXPECT_EQ(current(row1.result), 0);
             turnWheel(control(row1.result), -1);
         },
-        [&] { view->post([] { SetFocus(GetDlgItem(mainWindow(), IDC_STAKE)); }); },
+        [&] { view().post([] { SetFocus(GetDlgItem(mainWindow(), IDC_STAKE)); }); },
         [&] {
-            for (QWidget* w : view->clientOf(mainWindow())->findChildren<QWidget*>()) {
+            for (QWidget* w : view().clientOf(mainWindow())->findChildren<QWidget*>()) {
                 unfocused[w] = w->grab().toImage();
             }
         }};
@@ -107,7 +73,7 @@ TEST(keyboard_and_wheel, every_tab_step_shows_the_focus_and_the_wheel_steps_the_
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         });
         steps_.push_back([&] {
-            QWidget* focus = view->widgetOf(GetFocus());
+            QWidget* focus = view().widgetOf(GetFocus());
             if (focus == nullptr || (steps > 0 && focus == control(IDC_STAKE))) {
                 return;
             }
@@ -131,7 +97,8 @@ TEST(keyboard_and_wheel, a_dropped_down_price_list_is_as_tall_as_its_template_wi
     runProgram({
         [&] { input::chooseItem(GetDlgItem(mainWindow(), row1.result), 1); },
         [&] {
-            view->post([&] { SendDlgItemMessageA(mainWindow(), row1.price, CB_SETCURSEL, 30, 0); });
+            view().post(
+                [&] { SendDlgItemMessageA(mainWindow(), row1.price, CB_SETCURSEL, 30, 0); });
         },
         [&] { QTest::mouseClick(control(row1.price), Qt::LeftButton); },
         [&] {
@@ -151,82 +118,54 @@ TEST(keyboard_and_wheel, a_dropped_down_price_list_is_as_tall_as_its_template_wi
 }
 
 TEST(keyboard_and_wheel, f10_or_a_lone_alt_opens_the_menu_and_esc_gives_the_focus_back) {
-    HWND focusBefore = nullptr;
-    bool about = false;
-    std::vector<QString> opened;  // the menu open after each step, "" for none
-    const auto openMenu = [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        opened.push_back(menu != nullptr ? menu->title() : QString());
+    constexpr int kAltWithX = -1;  // a mnemonic, not the menu
+    // Keys pressed in turn, and the menu open after them.
+    const std::vector<std::pair<std::vector<int>, const char*>> presses = {
+        {{Qt::Key_F10}, "&Options"},
+        {{Qt::Key_Right}, "&Help"},
+        {{Qt::Key_Escape}, ""},
+        {{kAltWithX}, ""},
+        {{Qt::Key_Alt}, "&Options"},
+        {{Qt::Key_Left}, "&Help"},
+        {{Qt::Key_Down, Qt::Key_Return}, ""},  // About
     };
-    // Keys go where Qt sends them: the open menu, or the focused control.
     const auto target = [] {
         QWidget* popup = QApplication::activePopupWidget();
-        return popup != nullptr ? popup : view->widgetOf(GetFocus());
+        return popup != nullptr ? popup : focused();
     };
-    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(target(), static_cast<Qt::Key>(key), modifiers);
-    };
-    runProgram({
-        [&] {
-            focusBefore = GetFocus();
-            press(Qt::Key_F10);
-        },
-        [&] {
-            openMenu();
-            press(Qt::Key_Right);
-        },
-        [&] {
-            openMenu();
-            press(Qt::Key_Escape);
-        },
-        [&] {
-            openMenu();
-            EXPECT_EQ(GetFocus(), focusBefore);
-            EXPECT_EQ(QApplication::focusWidget(), view->widgetOf(focusBefore));
-            // Alt with a letter is a mnemonic, not the menu.
-            QTest::keyPress(target(), Qt::Key_Alt);
-            press(Qt::Key_X, Qt::AltModifier);
-            QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
-        },
-        [&] {
-            openMenu();
-            QTest::keyPress(target(), Qt::Key_Alt);
-            QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
-        },
-        [&] {
-            openMenu();
-            press(Qt::Key_Left);  // round to Help
-        },
-        [&] {
-            openMenu();
-            press(Qt::Key_Down);
-            press(Qt::Key_Return);
-        },
-        [&] {
-            openMenu();
-            about = platform::topLevelWindows().size() == 2;
-            press(Qt::Key_Escape);  // closes the About box
-        },
-    });
-    std::string shown;
-    for (const QString& title : opened) {
-        shown += "[" + title.toStdString() + "]";
+    HWND focusBefore = nullptr;
+    std::string expected, opened;
+    std::deque<Step> steps{[&] { focusBefore = GetFocus(); }};
+    for (const auto& [keys, menu] : presses) {
+        expected += std::string("[") + menu + "]";
+        steps.push_back([&, keys = keys] {
+            for (int key : keys) {
+                if (key == Qt::Key_Alt || key == kAltWithX) {
+                    QTest::keyPress(target(), Qt::Key_Alt);
+                    if (key == kAltWithX) {
+                        QTest::keyClick(target(), Qt::Key_X, Qt::AltModifier);
+                    }
+                    QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
+                } else {
+                    QTest::keyClick(target(), static_cast<Qt::Key>(key));
+                }
+            }
+        });
+        steps.push_back([&] {
+            auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            opened += "[" + (open != nullptr ? open->title().toStdString() : "") + "]";
+            if (open == nullptr && platform::topLevelWindows().size() == 1) {
+                EXPECT_EQ(GetFocus(), focusBefore);
+                EXPECT_EQ(QApplication::focusWidget(), view().widgetOf(focusBefore));
+            }
+        });
     }
-    EXPECT_EQ(shown, "[&Options][&Help][][][&Options][&Help][]");
-    EXPECT_TRUE(about) << "Enter chose Help > About";
+    steps.push_back([&] {
+        EXPECT_EQ(platform::topLevelWindows().size(), 2u) << "Enter chose Help > About";
+        QTest::keyClick(focused(), Qt::Key_Escape);
+    });
+    runProgram(std::move(steps));
+    EXPECT_EQ(opened, expected);
 }
 
 }  // namespace quorvel::testing
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    // A caret that blinks could be taken for a focus cue.
-    QApplication::setCursorFlashTime(0);
-    ::testing::InitGoogleTest(&argc, argv);
-    quorvel::platform::qt::QtView view;
-    quorvel::testing::view = &view;
-    return RUN_ALL_TESTS();
-}
