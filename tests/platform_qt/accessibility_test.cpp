@@ -33,21 +33,13 @@ class AssistiveTool : public ControlsDialog {
     }
 };
 
-TEST_F(AssistiveTool, roles_names_and_states_are_the_controls_own) {
-    const QAccessibleInterface* window =
-        QAccessible::queryAccessibleInterface(view().widgetOf(dialog));
-    EXPECT_EQ(window->role(), QAccessible::Dialog);
-    EXPECT_EQ(window->text(QAccessible::Name), QString::fromUtf8("Controls \u00A3"));
-    EXPECT_EQ(of(IDC_GREEN)->role(), QAccessible::RadioButton);
-    EXPECT_EQ(of(IDC_TICK)->role(), QAccessible::CheckBox);
-    EXPECT_EQ(of(IDC_COLOURS)->role(), QAccessible::Grouping);
-    // A list is named by its label, not by its current item, which is its value.
+// Roles, names and labels are checked over the desktop's bus
+// (tests/accessibility); here what only the view decides.
+TEST_F(AssistiveTool, a_lists_value_is_its_item_and_what_takes_no_input_is_not_focusable) {
     EXPECT_EQ(of(IDC_LIST)->text(QAccessible::Name), "Fruit");
     EXPECT_EQ(of(IDC_LIST)->text(QAccessible::Value), "Apple");
     EXPECT_EQ(labelsOf(IDC_LIST), std::vector<QString>{"Fruit"});
-    for (int id : {IDC_LIST, IDC_TICK, IDC_APPLY, IDC_NAME, IDC_SHOWN}) {
-        EXPECT_TRUE(of(id)->state().focusable) << id;
-    }
+    EXPECT_TRUE(of(IDC_SHOWN)->state().focusable);
     EXPECT_FALSE(of(IDC_COLOURS)->state().focusable);
     EnableWindow(item(IDC_LIST), FALSE);
     EXPECT_FALSE(of(IDC_LIST)->state().focusable);

@@ -1,10 +1,15 @@
-// What the program does to the core shows on the widgets.
+// What the program does to the core shows on the widgets, where the
+// template puts them.
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/core/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "tests/platform_qt/qt_test_support.h"
 
 namespace quorvel::platform::qt::testing {
@@ -47,6 +52,46 @@ TEST_F(ShowsCore, states_focus_and_the_default_button_follow_the_core) {
     EXPECT_FALSE(widget<QPushButton>(IDOK)->isDefault());
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_LIST)), TRUE);
     EXPECT_TRUE(widget<QPushButton>(IDOK)->isDefault());
+}
+
+// Dialog units become pixels from the template font, as the platform's
+// dialog manager computes them.
+TEST_F(ShowsCore, controls_sit_where_the_templates_dialog_units_put_them) {
+    // The template's font size in the desktop's face; the units worked out
+    // here from the font the client area shows.
+    const QFont font = view().clientOf(dialog)->font();
+    EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_EQ(font.pointSize(), 8);
+    const QFontMetrics metrics(font);
+    const int unitX = averageCharacterWidth(metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    const auto px = [&](int x, int y, int cx, int cy) {
+        const Rect r = dialogUnitsToPixels(Rect{x, y, cx, cy}, unitX, metrics.height());
+        return QRect(r.x, r.y, r.cx, r.cy);
+    };
+    EXPECT_EQ(view().clientOf(dialog)->size(), px(0, 0, 200, 150).size());
+    EXPECT_EQ(view().widgetOf(item(IDOK))->geometry(), px(30, 130, 50, 14));
+    EXPECT_EQ(view().widgetOf(item(IDC_CENTRED))->geometry(), px(105, 50, 88, 8));
+
+    // A drop-down list's template height includes the dropped-down part.
+    const auto* list = widget<QComboBox>(IDC_LIST);
+    const QRect full = px(7, 80, 60, 60);
+    EXPECT_EQ(list->geometry(), QRect(full.topLeft(), QSize(full.width(), list->height())));
+    EXPECT_EQ(list->maxVisibleItems(),
+              (full.height() - list->height()) / list->view()->sizeHintForRow(0));
+
+    // The arrows take their width from the buddy's right edge, over its border.
+    const QRect buddy = px(135, 80, 40, 14);
+    EXPECT_EQ(view().widgetOf(item(IDC_COUNT))->geometry(), buddy.adjusted(0, 0, -kUpDownWidth, 0));
+    EXPECT_EQ(view().widgetOf(item(IDC_COUNT_ARROWS))->geometry(),
+              QRect(buddy.right() + 1 - kUpDownWidth - kUpDownBuddyOverlap, buddy.top(),
+                    kUpDownWidth, buddy.height()));
+
+    // An icon shows at the desktop's icon size.
+    const auto* picture = widget<QLabel>(IDC_PICTURE);
+    const int side = picture->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    EXPECT_EQ(picture->geometry(), QRect(px(7, 100, 0, 0).topLeft(), QSize(side, side)));
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 }  // namespace
