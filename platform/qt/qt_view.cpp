@@ -23,7 +23,8 @@
 namespace quorvel::platform::qt {
 namespace {
 
-constexpr int kWheelStep = 120;  // one notch of a mouse wheel
+constexpr int kWheelStep = 120;       // one notch of a mouse wheel
+constexpr qint64 kBurstSliceMs = 10;  // the longest input runs without Qt's events
 
 }  // namespace
 
@@ -362,17 +363,27 @@ void QtView::runOne() {
     action();
 }
 
-void QtView::waitForInput() {
+// Input waiting to be handed over runs first, but a long burst of it (fast
+// typing, a script) still lets Qt paint and run its timers every few
+// milliseconds.
+void QtView::letQtRun(bool wait) {
     if (pending_.empty()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(wait ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
+                                             : QEventLoop::AllEvents);
+        sinceQtRan_.start();
+    } else if (!sinceQtRan_.isValid() || sinceQtRan_.elapsed() >= kBurstSliceMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        sinceQtRan_.start();
     }
+}
+
+void QtView::waitForInput() {
+    letQtRun(true);
     runOne();
 }
 
 void QtView::pollInput() {
-    if (pending_.empty()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
+    letQtRun(false);
     runOne();
 }
 

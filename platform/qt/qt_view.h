@@ -20,6 +20,7 @@
 // (a ControlAdapter with create, apply and layOut) and one line in
 // adapterFor() (adapters.cpp).
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QObject>
 #include <QPointer>
@@ -115,6 +116,7 @@ class QtView final : public QObject, public View {
     void showCoreFocus();
     void keepActive();
     void runOne();
+    void letQtRun(bool wait);
 
     bool keyPressed(QKeyEvent* event);
     bool keyReleased(QKeyEvent* event);
@@ -128,6 +130,7 @@ class QtView final : public QObject, public View {
     bool altAlone_ = false;  // Alt is down and nothing else was pressed since
     int wheelTurned_ = 0;    // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
+    QElapsedTimer sinceQtRan_;  // since Qt last handled its events
     std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };
 

@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
+#include "platform/core/input.h"
 #include "tests/platform_qt/qt_test_support.h"
 
 namespace quorvel::platform::qt::testing {
@@ -167,6 +169,22 @@ TEST_F(DialogInput, a_mnemonic_clicks_its_button_and_the_warning_box_answers_ok)
     EXPECT_EQ(shown, QString::fromUtf8("Error|Careful with \u00A3 signs"));
     EXPECT_EQ(codesFrom(IDC_APPLY), Codes{BN_CLICKED});
     EXPECT_EQ(commands().back(), (Command{0, IDOK}));
+}
+
+TEST_F(DialogInput, a_long_burst_of_input_still_lets_qt_paint_and_run_timers) {
+    click(IDC_NAME);
+    constexpr int kKeys = 50;  // each taking a millisecond or more
+    std::size_t typedWhenTimerRan = kKeys;
+    QTimer::singleShot(0, [&] { typedWhenTimerRan = textOf(IDC_NAME).size(); });
+    for (int i = 0; i < kKeys; ++i) {
+        view().post([this] {
+            input::typeText(item(IDC_NAME), "1");
+            QThread::msleep(1);
+        });
+    }
+    pump();
+    EXPECT_EQ(textOf(IDC_NAME).size(), std::size_t{kKeys});
+    EXPECT_LT(typedWhenTimerRan, std::size_t{kKeys}) << "the timer waited for the whole burst";
 }
 
 }  // namespace
