@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 
 #include "platform/core/view.h"
 
@@ -68,27 +69,36 @@ class ControlAccessible : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = role() != QAccessible::Grouping && takesInput(handleOf(*this));
+        s.focusable = role() != QAccessible::Grouping && role() != QAccessible::StaticText &&
+                      takesInput(handleOf(*this));
         return s;
     }
 
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation match) const override {
         QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
-        if ((match & QAccessible::Label) != 0) {
-            const HWND handle = handleOf(*this);
-            for (QObject* label :
-                 assistive().labelsOf ? assistive().labelsOf(handle) : QList<QObject*>{}) {
-                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(label)) {
-                    found.append({i, QAccessible::Label});
+        const HWND handle = handleOf(*this);
+        // Labelled by its labels; a label (a static text, a group box) labels
+        // the controls it names.
+        const auto add = [&](QAccessible::Relation relation,
+                             const std::function<QList<QObject*>(HWND)>& related) {
+            if ((match & relation) == 0 || !related) {
+                return;
+            }
+            for (QObject* other : related(handle)) {
+                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(other)) {
+                    found.append({i, relation});
                 }
             }
-        }
+        };
+        add(QAccessible::Label, assistive().labelsOf);
+        add(QAccessible::Labelled, assistive().labelFor);
         return found;
     }
 
     QStringList actionNames() const override {
-        if (role() == QAccessible::Grouping || !takesInput(handleOf(*this))) {
+        if (role() == QAccessible::Grouping || role() == QAccessible::StaticText ||
+            !takesInput(handleOf(*this))) {
             return {};
         }
         return ownActions() << setFocusAction();
@@ -328,6 +338,12 @@ QAccessibleInterface* create(const QString&, QObject* object) {
             return new ListAccessible(widget);
         case ControlKind::Edit:
             return new EditAccessible(widget);
+        case ControlKind::Static:
+            // A text that labels controls; an icon is Qt's own.
+            if (w->type() != SS_ICON) {
+                return new ControlAccessible(widget, QAccessible::StaticText);
+            }
+            return nullptr;
         case ControlKind::Window:
             if (!w->isChild()) {
                 return new WindowAccessible(

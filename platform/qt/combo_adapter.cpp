@@ -1,6 +1,7 @@
 // Drop-down lists.
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
@@ -40,6 +41,20 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     return list;
 }
 
+// The current item, selected in the list that drops down too: a screen
+// reader told of the change reads the new item there, not the one the list
+// showed when it was last open.
+void showCurrent(QComboBox* list, int current) {
+    QAbstractItemView* items = list->view();
+    const QModelIndex index = list->model()->index(current, list->modelColumn());
+    if (index.isValid()) {
+        items->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        items->selectionModel()->clear();
+    }
+    list->setCurrentIndex(current);
+}
+
 // The items as the list shows them, when they differ from the core's.
 bool sameItems(const QComboBox& list, const std::vector<std::string>& items) {
     if (list.count() != static_cast<int>(items.size())) {
@@ -75,7 +90,7 @@ void showItems(QtView& view, ComboBoxWidget* list, const Window& w) {
             view.layOut(w.handle);  // the rows' height sizes the dropped list
         }
     }
-    list->setCurrentIndex(w.current);
+    showCurrent(list, w.current);
 }
 
 void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
@@ -85,7 +100,7 @@ void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
             showItems(view, list, w);
             break;
         case Change::CurrentItem:
-            list->setCurrentIndex(w.current);
+            showCurrent(list, w.current);
             break;
         case Change::Dropped:
             if (w.dropped != list->view()->isVisible()) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/core/accessible_names.h"
@@ -49,6 +50,18 @@ QtView::QtView() {
                         if (QWidget* widget = widgetOf(label)) {
                             widgets.append(widget);
                         }
+                    }
+                }
+                return widgets;
+            },
+        .labelFor =
+            [this](HWND label) {
+                QList<QObject*> widgets;
+                for (const auto& [control, shown] : shown_) {
+                    if (std::find(shown.labels.begin(), shown.labels.end(), label) !=
+                            shown.labels.end() &&
+                        !shown.widget.isNull()) {
+                        widgets.append(shown.widget.data());
                     }
                 }
                 return widgets;
