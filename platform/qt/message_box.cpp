@@ -9,6 +9,7 @@
 namespace quorvel::platform::qt {
 
 int QtView::messageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+    showItems(nullptr);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (type & kMessageBoxIcons) {
         case kMessageBoxIconError:

@@ -176,6 +176,7 @@ void QtView::createControl(const Window& w) {
 }
 
 void QtView::destroyed(HWND window) {
+    std::erase(itemsChanged_, window);
     const auto found = shown_.find(window);
     if (found == shown_.end()) {
         return;
@@ -218,8 +219,38 @@ void QtView::applyAll(HWND window) {
     }
 }
 
+// A list is filled one item at a time: its widget takes the items once, when
+// Qt next runs or before any other change to it.
 void QtView::changed(HWND window, Change what) {
+    if (what == Change::Items) {
+        if (std::find(itemsChanged_.begin(), itemsChanged_.end(), window) == itemsChanged_.end()) {
+            itemsChanged_.push_back(window);
+        }
+        return;
+    }
+    showItems(window);
     apply(window, what);
+}
+
+// The items of lists changed since they were last shown; of one list, or of
+// all for nullptr.
+void QtView::showItems(HWND window) {
+    if (itemsChanged_.empty()) {
+        return;
+    }
+    if (window != nullptr) {
+        const auto found = std::find(itemsChanged_.begin(), itemsChanged_.end(), window);
+        if (found != itemsChanged_.end()) {
+            itemsChanged_.erase(found);
+            apply(window, Change::Items);
+        }
+        return;
+    }
+    const std::vector<HWND> lists = std::move(itemsChanged_);
+    itemsChanged_.clear();
+    for (HWND list : lists) {
+        apply(list, Change::Items);
+    }
 }
 
 void QtView::apply(HWND window, Change what) {
@@ -256,9 +287,11 @@ void QtView::apply(HWND window, Change what) {
             } else if (adapter != nullptr) {
                 adapter->apply(*this, widget, *w, what);
             }
-            // Labels name the controls beside them.
+            // Labels name the controls beside them; a box's text names it
+            // only when nothing labels it.
             if (const auto top = shown_.find(topLevelOf(window));
-                !topLevel && top != shown_.end() && top->second.placed) {
+                !topLevel && top != shown_.end() && top->second.placed &&
+                (w->kind != ControlKind::Edit || found->second.labels.empty())) {
                 nameControls(w->parent);
             }
             break;
@@ -380,6 +413,7 @@ void QtView::runOne() {
 // typing, a script) still lets Qt paint and run its timers every few
 // milliseconds.
 void QtView::letQtRun(bool wait) {
+    showItems(nullptr);
     if (pending_.empty()) {
         QCoreApplication::processEvents(wait ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
                                              : QEventLoop::AllEvents);

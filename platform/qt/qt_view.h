@@ -109,6 +109,7 @@ class QtView final : public QObject, public View {
     void place(HWND window);
     void showTopLevel(HWND window, bool show);
     void applyAll(HWND window);
+    void showItems(HWND window);
     void apply(HWND window, Change what);
     void nameControls(HWND dialog);
     void focusAskedFor(HWND control);
@@ -130,7 +131,8 @@ class QtView final : public QObject, public View {
     bool altAlone_ = false;  // Alt is down and nothing else was pressed since
     int wheelTurned_ = 0;    // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
-    QElapsedTimer sinceQtRan_;  // since Qt last handled its events
+    std::vector<HWND> itemsChanged_;  // lists whose widgets wait for their items
+    QElapsedTimer sinceQtRan_;        // since Qt last handled its events
     std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };
 

@@ -102,6 +102,7 @@ std::unique_ptr<Clipboard> makeDesktopClipboard() {
 }
 
 int QtView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) {
+    showItems(nullptr);
     QWidget* widget = widgetOf(owner);
     QMenu menu(widget);
     int chosen = 0;
