@@ -91,7 +91,6 @@ struct State {
 State& state();
 std::vector<WindowClass> builtInClasses();
 Window* find(HWND window);
-HWND topLevelOf(HWND window);
 bool isSelfOrDescendant(HWND ancestor, HWND window);
 // Visible and enabled, with every window it sits in.
 bool takesInput(HWND window);

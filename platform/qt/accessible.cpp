@@ -7,16 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 
 #include "platform/core/view.h"
 
 namespace quorvel::platform::qt {
 namespace {
-
-constexpr DWORD kCheckBox = 0x2;
-constexpr DWORD kRadioButton = 0x4;
-constexpr DWORD k3State = 0x5;
-constexpr DWORD kAuto3State = 0x6;
 
 AssistiveInput& assistive() {
     static AssistiveInput input;
@@ -45,12 +41,12 @@ QAccessible::Role buttonRole(const Window& w) {
     switch (w.type()) {
         case BS_GROUPBOX:
             return QAccessible::Grouping;
-        case kCheckBox:
+        case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
-        case k3State:
-        case kAuto3State:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
             return QAccessible::CheckBox;
-        case kRadioButton:
+        case BS_RADIOBUTTON:
         case BS_AUTORADIOBUTTON:
             return QAccessible::RadioButton;
         default:
@@ -73,27 +69,36 @@ class ControlAccessible : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = role() != QAccessible::Grouping && takesInput(handleOf(*this));
+        s.focusable = role() != QAccessible::Grouping && role() != QAccessible::StaticText &&
+                      takesInput(handleOf(*this));
         return s;
     }
 
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation match) const override {
         QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
-        if ((match & QAccessible::Label) != 0) {
-            const HWND handle = handleOf(*this);
-            for (QObject* label :
-                 assistive().labelsOf ? assistive().labelsOf(handle) : QList<QObject*>{}) {
-                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(label)) {
-                    found.append({i, QAccessible::Label});
+        const HWND handle = handleOf(*this);
+        // Labelled by its labels; a label (a static text, a group box) labels
+        // the controls it names.
+        const auto add = [&](QAccessible::Relation relation,
+                             const std::function<QList<QObject*>(HWND)>& related) {
+            if ((match & relation) == 0 || !related) {
+                return;
+            }
+            for (QObject* other : related(handle)) {
+                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(other)) {
+                    found.append({i, relation});
                 }
             }
-        }
+        };
+        add(QAccessible::Label, assistive().labelsOf);
+        add(QAccessible::Labelled, assistive().labelFor);
         return found;
     }
 
     QStringList actionNames() const override {
-        if (role() == QAccessible::Grouping || !takesInput(handleOf(*this))) {
+        if (role() == QAccessible::Grouping || role() == QAccessible::StaticText ||
+            !takesInput(handleOf(*this))) {
             return {};
         }
         return ownActions() << setFocusAction();
@@ -131,7 +136,7 @@ class ButtonAccessible final : public ControlAccessible {
         if (role() == QAccessible::CheckBox || role() == QAccessible::RadioButton) {
             s.checkable = true;
             s.checked = w->check == BST_CHECKED;
-            s.checkStateMixed = w->check == 2;
+            s.checkStateMixed = w->check == kCheckIndeterminate;
         }
         if (const auto* push = qobject_cast<const QPushButton*>(widget())) {
             s.defaultButton = push->isDefault();
@@ -333,6 +338,12 @@ QAccessibleInterface* create(const QString&, QObject* object) {
             return new ListAccessible(widget);
         case ControlKind::Edit:
             return new EditAccessible(widget);
+        case ControlKind::Static:
+            // A text that labels controls; an icon is Qt's own.
+            if (w->type() != SS_ICON) {
+                return new ControlAccessible(widget, QAccessible::StaticText);
+            }
+            return nullptr;
         case ControlKind::Window:
             if (!w->isChild()) {
                 return new WindowAccessible(

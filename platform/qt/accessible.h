@@ -23,6 +23,7 @@ struct AssistiveInput {
     // Text put into an edit box: typed over characters [from, to).
     std::function<void(HWND, int from, int to, const QString& text)> typeOver;
     std::function<QList<QObject*>(HWND)> labelsOf;  // the widgets of the control's labels
+    std::function<QList<QObject*>(HWND)> labelFor;  // the widgets of the controls a label names
 };
 
 // Interfaces for the widgets input.handleOf knows; an empty input uninstalls.

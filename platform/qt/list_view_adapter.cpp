@@ -1,4 +1,7 @@
-#include "platform/qt/list_view_adapter.h"
+// A list view in report view, shown as a QTreeWidget without branches: a
+// header with the core's columns, a row per core row, the core's selected
+// and focused row. A click on a row goes back as input; the widget never
+// changes its own selection.
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -6,16 +9,14 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "platform/core/code_page.h"
+#include "platform/core/input.h"
+#include "platform/qt/adapter.h"
+#include "platform/qt/qt_view.h"
 
 namespace quorvel::platform::qt {
 namespace {
 
 constexpr const char* kRowsPending = "quorvelRowsPending";
-
-QString decoded(const std::string& text) {
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
 
 // The selected row in the desktop's highlight while the list has the focus,
 // in the face colour otherwise, as the platform shows a selection kept without it.
@@ -118,9 +119,10 @@ void showRowState(QTreeWidget* tree, const Window& w) {
     }
 }
 
-}  // namespace
-
-QWidget* makeListView(QWidget* parent, std::function<void(int row)> clicked) {
+QWidget* create(QtView& view, const Window& w, QWidget* parent) {
+    auto clicked = [&view, handle = w.handle](int row) {
+        view.postFor(handle, [handle, row] { input::clickListRow(handle, row); });
+    };
     auto* tree = new QTreeWidget(parent);
     tree->setRootIsDecorated(false);
     tree->setItemsExpandable(false);
@@ -140,9 +142,10 @@ QWidget* makeListView(QWidget* parent, std::function<void(int row)> clicked) {
     return tree;
 }
 
-void showListView(QWidget* widget, const Window& w, Change what) {
+void apply(QtView&, QWidget* widget, const Window& w, Change what) {
     auto* tree = qobject_cast<QTreeWidget*>(widget);
-    if (tree == nullptr) {
+    if (tree == nullptr ||
+        (what != Change::Columns && what != Change::Rows && what != Change::RowState)) {
         return;
     }
     if (what == Change::Columns) {
@@ -162,5 +165,9 @@ void showListView(QWidget* widget, const Window& w, Change what) {
         }
     });
 }
+
+}  // namespace
+
+const ControlAdapter kListViewAdapter{ControlKind::ListView, create, apply, nullptr};
 
 }  // namespace quorvel::platform::qt

@@ -10,7 +10,17 @@
 // at a time, whenever a message loop has nothing else to do: a key pressed
 // after a click reaches the core only after everything the click set off.
 // While the queue is empty, a message loop sleeps in Qt's event loop.
+//
+// The view is split by what it shows: qt_view.cpp keeps widgets in step with
+// the core and what all controls share (focus, names, geometry, waiting);
+// top_level.cpp the windows and dialogs with their menus; message_box.cpp
+// the message box; qt_view_keys.cpp the keyboard, clipboard and pop-up menus;
+// one adapter file per kind of control (adapter.h) makes its widget, shows
+// its changes and lays it out. A new kind of control is one new adapter file
+// (a ControlAdapter with create, apply and layOut) and one line in
+// adapterFor() (adapters.cpp).
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QObject>
 #include <QPointer>
@@ -27,11 +37,11 @@
 #include "platform/qt/dialog_units.h"
 
 class QKeyEvent;
-class QLineEdit;
 
 namespace quorvel::platform::qt {
 
 class WindowFrame;
+struct ControlAdapter;
 
 // The desktop's clipboard for the core's edit boxes (qt_view_keys.cpp).
 std::unique_ptr<Clipboard> makeDesktopClipboard();
@@ -57,6 +67,15 @@ class QtView final : public QObject, public View {
 
     // Runs action as the user's next piece of input.
     void post(std::function<void()> action);
+    // Runs action, then shows the window as the core has it, in case the
+    // core did not take the input the widget already shows.
+    void postFor(HWND window, std::function<void()> action);
+    // Widgets are being set from the core: their signals are not input.
+    bool syncing() const { return syncing_ > 0; }
+    // Sizes and places a window's widget from its template rectangle.
+    void layOut(HWND window);
+    // The push button Enter would press looks like the default one.
+    void updateDefaultButtons(HWND dialog);
     // Runs hook once, after the first window has been painted.
     void afterFirstPaint(std::function<void()> hook);
 
@@ -79,41 +98,41 @@ class QtView final : public QObject, public View {
         WindowFrame* frame = nullptr;  // top-level windows only
         QFont font;                    // top-level windows: the template's font
         BaseUnits units;
-        bool placed = false;       // shown at least once
-        std::vector<HWND> labels;  // controls: the static texts naming it
+        bool placed = false;                      // shown at least once
+        const ControlAdapter* adapter = nullptr;  // controls only
+        std::vector<HWND> labels;                 // controls: the static texts naming it
     };
 
     void createTopLevel(const Window& w);
     void createControl(const Window& w);
-    QWidget* makeControlWidget(const Window& w, QWidget* parent);
     void buildMenu(WindowFrame* frame, const Window& w);
     void place(HWND window);
-    void layOut(HWND window);
     void showTopLevel(HWND window, bool show);
     void applyAll(HWND window);
+    void showItems(HWND window);
     void apply(HWND window, Change what);
-    void updateDefaultButtons(HWND dialog);
     void nameControls(HWND dialog);
-    void showText(QLineEdit* edit, const QString& text, bool readOnly);
-    void typeOver(HWND edit, int from, int to, const QString& text);
     void focusAskedFor(HWND control);
     void focusMovedByQt(HWND to, Qt::FocusReason reason);
+    void showCoreFocus();
     void keepActive();
     void runOne();
-    // Runs action, then shows the window as the core has it, in case the
-    // core did not take the input the widget already shows.
-    void postFor(HWND window, std::function<void()> action);
+    void letQtRun(bool wait);
 
     bool keyPressed(QKeyEvent* event);
     bool keyReleased(QKeyEvent* event);
+    void openMenuBar();
 
     std::unordered_map<HWND, Shown> shown_;
     std::unordered_map<const QObject*, HWND> handles_;
     std::deque<std::function<void()>> pending_;
     int syncing_ = 0;  // widgets are being set from the core: their signals are not input
     bool spaceDown_ = false;
-    int wheelTurned_ = 0;  // eighths of a degree not yet taken as a step
+    bool altAlone_ = false;  // Alt is down and nothing else was pressed since
+    int wheelTurned_ = 0;    // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
+    std::vector<HWND> itemsChanged_;  // lists whose widgets wait for their items
+    QElapsedTimer sinceQtRan_;        // since Qt last handled its events
     std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };
 

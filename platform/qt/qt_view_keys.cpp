@@ -1,7 +1,8 @@
 // The keyboard: keys become the platform's key messages (so the dialog
 // manager handles Tab, Enter, Esc, arrows and space, and the edit box with
 // the focus its editing keys and Ctrl shortcuts), typed text goes into the
-// edit box with the focus, encoded in Windows-1252. The clipboard those boxes
+// edit box with the focus, encoded in Windows-1252. F10 or Alt pressed and
+// let go on its own opens the window's menu, as on the platform. The clipboard those boxes
 // use is the desktop's, and their right-click menu shows as a Qt menu.
 
 #include <QClipboard>
@@ -15,6 +16,7 @@
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
 #include "platform/qt/qt_view.h"
+#include "platform/qt/widgets.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -104,6 +106,7 @@ std::unique_ptr<Clipboard> makeDesktopClipboard() {
 }
 
 int QtView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int y) {
+    showItems(nullptr);
     QWidget* widget = widgetOf(owner);
     QMenu menu(widget);
     int chosen = 0;
@@ -123,19 +126,47 @@ int QtView::popupMenu(HWND owner, const std::vector<MenuItem>& items, int x, int
     return chosen;
 }
 
+// The menu of the window the keyboard works in, unless a modal dialog keeps
+// input from it.
+void QtView::openMenuBar() {
+    const HWND active = activeWindow();
+    const Window* w = findWindow(active);
+    if (const auto found = shown_.find(active);
+        w != nullptr && w->enabled() && found != shown_.end() && found->second.frame != nullptr) {
+        found->second.frame->openMenuFromKeyboard();
+    }
+}
+
 bool QtView::keyPressed(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const bool shift = (modifiers & Qt::ShiftModifier) != 0;
     const bool control = (modifiers & Qt::ControlModifier) != 0;
     const bool alt = (modifiers & Qt::AltModifier) != 0;
+    if (key != Qt::Key_Alt) {
+        altAlone_ = false;
+    } else if (!event->isAutoRepeat()) {
+        altAlone_ = true;
+    }
     switch (key) {
         case Qt::Key_Shift:
         case Qt::Key_Control:
         case Qt::Key_Alt:
         case Qt::Key_AltGr:
         case Qt::Key_Meta:
-            return false;  // Alt on its own is the menu bar's
+            return false;
+        case Qt::Key_F10:
+            if (shift) {
+                // Shift+F10 is the menu key.
+                post([] {
+                    if (const Window* edit = focusedEdit(); edit != nullptr) {
+                        input::rightClick(edit->handle);
+                    }
+                });
+            } else if (!control && !alt) {
+                post([this] { openMenuBar(); });
+            }
+            return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             post([backwards = shift || key == Qt::Key_Backtab] {
@@ -215,9 +246,14 @@ bool QtView::keyPressed(QKeyEvent* event) {
 
 bool QtView::keyReleased(QKeyEvent* event) {
     switch (event->key()) {
+        case Qt::Key_Alt:
+            if (altAlone_ && !event->isAutoRepeat()) {
+                altAlone_ = false;
+                post([this] { openMenuBar(); });
+            }
+            return false;
         case Qt::Key_Shift:
         case Qt::Key_Control:
-        case Qt::Key_Alt:
         case Qt::Key_AltGr:
         case Qt::Key_Meta:
             return false;

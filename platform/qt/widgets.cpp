@@ -27,6 +27,19 @@ QMenuBar* WindowFrame::addMenuBar() {
     return menuBar_;
 }
 
+bool WindowFrame::openMenuFromKeyboard() {
+    if (menuBar_ == nullptr) {
+        return false;
+    }
+    for (QAction* action : menuBar_->actions()) {
+        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+            menuBar_->setActiveAction(action);
+            return true;
+        }
+    }
+    return false;
+}
+
 void WindowFrame::setClientSize(QSize size) {
     const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
     if (menuBar_ != nullptr) {

@@ -21,9 +21,11 @@ class WindowFrame : public QWidget {
     WindowFrame(QWidget* owner, Qt::WindowFlags flags, int border);
 
     QWidget* client() const { return client_; }
-    QMenuBar* menuBar() const { return menuBar_; }
     QMenuBar* addMenuBar();
-    int border() const { return border_; }
+    // Opens the menu bar's first menu for the keyboard (F10, a lone Alt):
+    // arrows move through it, Enter chooses, Esc leaves the focus where it
+    // was. False for a window without a menu.
+    bool openMenuFromKeyboard();
     // Sizes the frame around a client area of this size and fixes it.
     void setClientSize(QSize size);
 
@@ -46,7 +48,6 @@ class GroupBoxWidget : public QWidget {
   public:
     explicit GroupBoxWidget(QWidget* parent);
 
-    QString title() const { return title_; }
     void setTitle(const QString& title);
 
   protected:

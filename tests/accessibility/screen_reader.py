@@ -103,12 +103,17 @@ def run_checks():
     def states(node):
         return node.getState()
 
-    def labels(node):
+    def labels(node, kind=pyatspi.RELATION_LABELLED_BY):
         names = []
         for relation in node.getRelationSet():
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            if relation.getRelationType() == kind:
                 names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
         return names
+
+    def selected(combo):
+        items = combo.getChildAtIndex(0)
+        return [item.name for item in items
+                if item is not None and states(item).contains(pyatspi.STATE_SELECTED)]
 
     def text_of(node):
         t = node.queryText()
@@ -184,6 +189,15 @@ def run_checks():
         elif states(node).contains(pyatspi.STATE_READ_ONLY) == name.startswith("Stake"):
             problems.append("%r is wrongly %s" % (
                 name, "read-only" if name.startswith("Stake") else "open to typing"))
+    # Each label names its controls back ("label for"), as they name it.
+    for label, named in [("No of Selections", [str(n) for n in range(1, 7)]),
+                         ("Result 1", ["Result 1", "Result 1 Price", "Result 1 Odds-on"])]:
+        node = found.get((label, pyatspi.ROLE_LABEL))
+        if node is None:
+            problems.append("no label %r" % label)
+        elif not set(named) <= set(labels(node, pyatspi.RELATION_LABEL_FOR)):
+            problems.append("%r is the label for %s, not all of %s" % (
+                label, labels(node, pyatspi.RELATION_LABEL_FOR), named))
     combos = [n for (n, role) in found if role == COMBO]
     if len(combos) != 26:
         problems.append("%d drop-down lists, not 26: %s" % (len(combos), combos))
@@ -247,6 +261,10 @@ def run_checks():
     price = by_name("Result 1 Price", COMBO)
     subprocess.run(["xdotool", "key", "Down"], check=True)
     until("Won enables the price list", lambda: actions(price) != [])
+    # What a screen reader reads on a list's change is the item its list
+    # has selected: the new one.
+    if selected(result) != ["Won"]:
+        problems.append("after Down the result list announces %s" % selected(result))
     items = [price.getChildAtIndex(0).getChildAtIndex(i).name
              for i in range(price.getChildAtIndex(0).childCount)]
     if "2/1" not in items:

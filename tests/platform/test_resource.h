@@ -31,6 +31,17 @@
 #define IDD_PLAIN 230
 #define IDC_PLAIN_EDIT 2301
 
+// Controls named by the labels beside, above and around them.
+#define IDD_NAMES 250
+#define IDC_NAMES_ONE 2501
+#define IDC_NAMES_TWO 2502
+#define IDC_NAMES_RESULT 2503
+#define IDC_NAMES_PRICE 2504
+#define IDC_NAMES_STAKE 2505
+#define IDC_NAMES_RETURNS 2506
+#define IDC_NAMES_ANSWER 2507
+#define IDC_NAMES_ARROWS 2508
+
 // A window of a class of its own, for the message tests.
 #define IDD_TRACE 240
 #define IDC_TRACE_EDIT 2401
@@ -41,5 +52,5 @@
 #define IDS_PATH 2302
 
 // A report-view list with an OK button.
-#define IDD_LIST_VIEW 250
-#define IDC_LIST_VIEW 2501
+#define IDD_LIST_VIEW 260
+#define IDC_LIST_VIEW 2601

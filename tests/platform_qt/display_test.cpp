@@ -1,10 +1,15 @@
-// What the program does to the core shows on the widgets.
+// What the program does to the core shows on the widgets, where the
+// template puts them.
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/core/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "tests/platform_qt/qt_test_support.h"
 
 namespace quorvel::platform::qt::testing {
@@ -26,6 +31,7 @@ TEST_F(ShowsCore, texts_and_list_items_decoded_from_windows_1252) {
     SendMessageA(list, CB_SETCURSEL, 4, 0);
     EXPECT_EQ(widget<QComboBox>(IDC_LIST)->currentText(), QString::fromUtf8("\u00C9lan"));
     SendMessageA(list, CB_DELETESTRING, 4, 0);  // the current item goes: none is current
+    pump();  // a list's widget takes its items when the program waits
     EXPECT_EQ(widget<QComboBox>(IDC_LIST)->currentIndex(), -1);
     EXPECT_EQ(widget<QComboBox>(IDC_LIST)->count(), 4);
     saveScreenshot(dialog, "qt-controls.png");
@@ -49,17 +55,44 @@ TEST_F(ShowsCore, states_focus_and_the_default_button_follow_the_core) {
     EXPECT_TRUE(widget<QPushButton>(IDOK)->isDefault());
 }
 
-TEST_F(ShowsCore, every_control_is_named_for_screen_readers) {
-    SetDlgItemTextA(dialog, IDC_SHOWN, "Result text");
-    const std::pair<int, const char*> names[] = {
-        {IDC_APPLY, "Apply"},        {IDC_COLOURS, "Colour"},    {IDC_TICK, "Tick"},
-        {IDC_NAME, "Name"},          {IDC_LIST, "Fruit"},        {IDC_COUNT, "Count"},
-        {IDC_COUNT_ARROWS, "Count"}, {IDC_SHOWN, "Result text"},
+// Dialog units become pixels from the template font, as the platform's
+// dialog manager computes them.
+TEST_F(ShowsCore, controls_sit_where_the_templates_dialog_units_put_them) {
+    // The template's font size in the desktop's face; the units worked out
+    // here from the font the client area shows.
+    const QFont font = view().clientOf(dialog)->font();
+    EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_EQ(font.pointSize(), 8);
+    const QFontMetrics metrics(font);
+    const int unitX = averageCharacterWidth(metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    const auto px = [&](int x, int y, int cx, int cy) {
+        const Rect r = dialogUnitsToPixels(Rect{x, y, cx, cy}, unitX, metrics.height());
+        return QRect(r.x, r.y, r.cx, r.cy);
     };
-    for (const auto& [id, name] : names) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(view().widgetOf(item(id))->accessibleName(), name);
-    }
+    EXPECT_EQ(view().clientOf(dialog)->size(), px(0, 0, 200, 150).size());
+    EXPECT_EQ(view().widgetOf(item(IDOK))->geometry(), px(30, 130, 50, 14));
+    EXPECT_EQ(view().widgetOf(item(IDC_CENTRED))->geometry(), px(105, 50, 88, 8));
+
+    // A drop-down list's template height includes the dropped-down part.
+    const auto* list = widget<QComboBox>(IDC_LIST);
+    const QRect full = px(7, 80, 60, 60);
+    EXPECT_EQ(list->geometry(), QRect(full.topLeft(), QSize(full.width(), list->height())));
+    EXPECT_EQ(list->maxVisibleItems(),
+              (full.height() - list->height()) / list->view()->sizeHintForRow(0));
+
+    // The arrows take their width from the buddy's right edge, over its border.
+    const QRect buddy = px(135, 80, 40, 14);
+    EXPECT_EQ(view().widgetOf(item(IDC_COUNT))->geometry(), buddy.adjusted(0, 0, -kUpDownWidth, 0));
+    EXPECT_EQ(view().widgetOf(item(IDC_COUNT_ARROWS))->geometry(),
+              QRect(buddy.right() + 1 - kUpDownWidth - kUpDownBuddyOverlap, buddy.top(),
+                    kUpDownWidth, buddy.height()));
+
+    // An icon shows at the desktop's icon size.
+    const auto* picture = widget<QLabel>(IDC_PICTURE);
+    const int side = picture->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    EXPECT_EQ(picture->geometry(), QRect(px(7, 100, 0, 0).topLeft(), QSize(side, side)));
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 }  // namespace

@@ -2,34 +2,24 @@
 // Tab step shows where the focus went, the wheel steps the focused list, and
 // a dropped-down price list is as tall as its template says, not the screen.
 
-#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
-#include <deque>
 #include <map>
 
 #include "platform/core/input.h"
-#include "platform/qt/qt_view.h"
 #include "resources/resource.h"
+#include "tests/program_qt/program_test.h"
 #include "ui/selection_rows.h"
 
 namespace quorvel::testing {
 namespace input = platform::input;
 namespace {
 
-platform::qt::QtView* view = nullptr;
-
-HWND mainWindow() {
-    return platform::topLevelWindows().front();
-}
-QWidget* control(int id) {
-    return view->widgetOf(GetDlgItem(mainWindow(), id));
-}
 int current(int id) {
     return static_cast<int>(SendDlgItemMessageA(mainWindow(), id, CB_GETCURSEL, 0, 0));
 }
@@ -41,84 +31,55 @@ void turnWheel(QWidget* widget, int notches) {
     QApplication::sendEvent(widget, &wheel);
 }
 
-// Each step runs when the program has handled the input of the one before.
-void runSteps(std::deque<std::function<void()>>& steps) {
-    QTimer::singleShot(0, view, [&steps] {
-        if (!steps.empty()) {
-            const auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            runSteps(steps);
-        }
-    });
-}
-
-void runProgram(std::deque<std::function<void()>> steps) {
-    steps.push_back([] { view->post([] { input::clickCloseBox(mainWindow()); }); });
-    runSteps(steps);
-    QTimer::singleShot(30000, view, [] {
-        ADD_FAILURE() << "the program was still running after 30 s";
-        view->post([] { input::clickCloseBox(mainWindow()); });
-    });
-    char commandLine[] = "";
-    EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWDEFAULT), 0);
-}
-
 }  // namespace
 
 TEST(keyboard_and_wheel, every_tab_step_shows_the_focus_and_the_wheel_steps_the_focused_list) {
-    const SelectionRow& row1 = kSelectionRows[0];
-    // Each control as it looks without the focus, once "Won" has enabled the
-    // rest of row 1 for Tab to reach.
-    std::map<QWidget*, QImage> unfocused;
+    const int result1 = kSelectionRows[0].result;
+    std::map<QWidget*, QImage> unfocused;  // each control as it looks without the focus
     std::vector<std::string> unseen;
-    int steps = 0;
-    std::deque<std::function<void()>> steps_{
-        // The wheel over a list without the focus does nothing.
-        [&] { turnWheel(control(row1.result), -1); },
-        [&] {
-            EXPECT_EQ(current(row1.result), 0);
-            QTest::mouseClick(control(IDC_STAKE), Qt::LeftButton);
-        },
-        [&] { view->post([row = row1.result] { SetFocus(GetDlgItem(mainWindow(), row)); }); },
-        [&] { turnWheel(control(row1.result), -1); },  // down a notch: "Won"
-        [&] {
-            EXPECT_EQ(current(row1.result), 1);
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(mainWindow(), row1.price)));
-            turnWheel(control(row1.result), 1);  // and back up
-        },
-        [&] {
-            EXPECT_EQ(current(row1.result), 0);
-            turnWheel(control(row1.result), -1);
-        },
-        [&] { view->post([] { SetFocus(GetDlgItem(mainWindow(), IDC_STAKE)); }); },
-        [&] {
-            for (QWidget* w : view->clientOf(mainWindow())->findChildren<QWidget*>()) {
-                unfocused[w] = w->grab().toImage();
-            }
-        }};
-    // Round the whole dialog, one Tab at a time, back to the stake box.
-    for (int i = 0; i < 20; ++i) {
-        steps_.push_back([&] {
-            if (steps > 0 && GetFocus() == GetDlgItem(mainWindow(), IDC_STAKE)) {
+    int tabs = 0;
+    // One Tab, then a look at where it went, until the focus is round the
+    // whole dialog and back in the stake box.
+    std::function<void()> tab = [&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        runNext([&] {
+            QWidget* focus = focused();
+            if (focus == control(IDC_STAKE) || ++tabs > 40) {
                 return;
             }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        });
-        steps_.push_back([&] {
-            QWidget* focus = view->widgetOf(GetFocus());
-            if (focus == nullptr || (steps > 0 && focus == control(IDC_STAKE))) {
-                return;
-            }
-            ++steps;
             EXPECT_EQ(QApplication::focusWidget(), focus);
             if (focus->grab().toImage() == unfocused[focus]) {
                 unseen.push_back(focus->accessibleName().toStdString());
             }
+            runNext(tab);
         });
-    }
-    runProgram(std::move(steps_));
-    EXPECT_GE(steps, 10);  // round the whole dialog
+    };
+    runProgram({
+        [&] { turnWheel(control(result1), -1); },  // not the focused list: nothing
+        [&] {
+            EXPECT_EQ(current(result1), 0);
+            QTest::mouseClick(control(IDC_STAKE), Qt::LeftButton);
+            view().post([&] { SetFocus(GetDlgItem(mainWindow(), result1)); });
+        },
+        [&] { turnWheel(control(result1), -1); },  // down a notch: "Won"
+        [&] {
+            EXPECT_EQ(current(result1), 1);
+            turnWheel(control(result1), 1);  // and back up
+        },
+        [&] {
+            EXPECT_EQ(current(result1), 0);
+            turnWheel(control(result1), -1);  // "Won" opens the rest of row 1 to Tab
+        },
+        [&] { view().post([] { SetFocus(GetDlgItem(mainWindow(), IDC_STAKE)); }); },
+        [&] {
+            for (QWidget* w : view().clientOf(mainWindow())->findChildren<QWidget*>()) {
+                unfocused[w] = w->grab().toImage();
+            }
+            tab();
+        },
+    });
+    EXPECT_GE(tabs, 10);  // round the whole dialog
+    EXPECT_LE(tabs, 40);
     EXPECT_EQ(unseen, std::vector<std::string>{}) << "Tab reached these without showing it";
 }
 
@@ -130,7 +91,8 @@ TEST(keyboard_and_wheel, a_dropped_down_price_list_is_as_tall_as_its_template_wi
     runProgram({
         [&] { input::chooseItem(GetDlgItem(mainWindow(), row1.result), 1); },
         [&] {
-            view->post([&] { SendDlgItemMessageA(mainWindow(), row1.price, CB_SETCURSEL, 30, 0); });
+            view().post(
+                [&] { SendDlgItemMessageA(mainWindow(), row1.price, CB_SETCURSEL, 30, 0); });
         },
         [&] { QTest::mouseClick(control(row1.price), Qt::LeftButton); },
         [&] {
@@ -149,17 +111,55 @@ TEST(keyboard_and_wheel, a_dropped_down_price_list_is_as_tall_as_its_template_wi
     EXPECT_TRUE(currentShown);
 }
 
-}  // namespace quorvel::testing
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+TEST(keyboard_and_wheel, f10_or_a_lone_alt_opens_the_menu_and_esc_gives_the_focus_back) {
+    constexpr int kAltWithX = -1;  // a mnemonic, not the menu
+    // Keys pressed in turn, and the menu open after them.
+    const std::vector<std::pair<std::vector<int>, const char*>> presses = {
+        {{Qt::Key_F10}, "&Options"},
+        {{Qt::Key_Right}, "&Help"},
+        {{Qt::Key_Escape}, ""},
+        {{kAltWithX}, ""},
+        {{Qt::Key_Alt}, "&Options"},
+        {{Qt::Key_Left}, "&Help"},
+        {{Qt::Key_Down, Qt::Key_Return}, ""},  // About
+    };
+    const auto target = [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup != nullptr ? popup : focused();
+    };
+    HWND focusBefore = nullptr;
+    std::string expected, opened;
+    std::deque<Step> steps{[&] { focusBefore = GetFocus(); }};
+    for (const auto& [keys, menu] : presses) {
+        expected += std::string("[") + menu + "]";
+        steps.push_back([&, keys = keys] {
+            for (int key : keys) {
+                if (key == Qt::Key_Alt || key == kAltWithX) {
+                    QTest::keyPress(target(), Qt::Key_Alt);
+                    if (key == kAltWithX) {
+                        QTest::keyClick(target(), Qt::Key_X, Qt::AltModifier);
+                    }
+                    QTest::keyRelease(target(), Qt::Key_Alt, Qt::AltModifier);
+                } else {
+                    QTest::keyClick(target(), static_cast<Qt::Key>(key));
+                }
+            }
+        });
+        steps.push_back([&] {
+            auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            opened += "[" + (open != nullptr ? open->title().toStdString() : "") + "]";
+            if (open == nullptr && platform::topLevelWindows().size() == 1) {
+                EXPECT_EQ(GetFocus(), focusBefore);
+                EXPECT_EQ(QApplication::focusWidget(), view().widgetOf(focusBefore));
+            }
+        });
     }
-    QApplication application(argc, argv);
-    // A caret that blinks could be taken for a focus cue.
-    QApplication::setCursorFlashTime(0);
-    ::testing::InitGoogleTest(&argc, argv);
-    quorvel::platform::qt::QtView view;
-    quorvel::testing::view = &view;
-    return RUN_ALL_TESTS();
+    steps.push_back([&] {
+        EXPECT_EQ(platform::topLevelWindows().size(), 2u) << "Enter chose Help > About";
+        QTest::keyClick(focused(), Qt::Key_Escape);
+    });
+    runProgram(std::move(steps));
+    EXPECT_EQ(opened, expected);
 }
+
+}  // namespace quorvel::testing

@@ -4,37 +4,20 @@
 // of Preferences and the Place Odds Calculator, named for the scale they were
 // shown at (the tests run at 100%, 150% and 200%).
 
-#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
-#include <deque>
 
 #include "platform/core/input.h"
-#include "platform/qt/qt_view.h"
 #include "resources/resource.h"
+#include "tests/program_qt/program_test.h"
 #include "ui/selection_rows.h"
 
 namespace quorvel::testing {
 namespace {
-
-platform::qt::QtView* view = nullptr;
-
-QWidget* control(int id) {
-    return view->widgetOf(GetDlgItem(platform::topLevelWindows().front(), id));
-}
-QWidget* focused() {
-    return view->widgetOf(GetFocus());
-}
-std::string text(int id) {
-    char buffer[64] = {};
-    GetDlgItemTextA(platform::topLevelWindows().front(), id, buffer, sizeof buffer);
-    return buffer;
-}
 
 // Opens a list with the mouse; picks the item with the mouse, or walks to
 // it with the arrow keys and takes it with Enter.
@@ -63,53 +46,37 @@ void savePicture(QWidget* window, const QString& name) {
     window->grab().save(QDir(QUORVEL_SCREENSHOT_DIR).filePath(file));
 }
 
-using Steps = std::deque<std::function<void()>>;
-
 // Keeps the picture of the dialog in front once it shows, then closes it with
 // Escape; until it shows, the step comes round again.
-void pictureOfDialogShown(Steps& steps, const QString& name) {
+void pictureOfDialogShown(const QString& name) {
     const std::vector<HWND> windows = platform::topLevelWindows();
-    QWidget* dialog = windows.size() > 1 ? view->widgetOf(windows.back()) : nullptr;
+    QWidget* dialog = windows.size() > 1 ? view().widgetOf(windows.back()) : nullptr;
     if (dialog == nullptr || !dialog->isVisible()) {
-        steps.push_front([&steps, name] { pictureOfDialogShown(steps, name); });
+        runNext([name] { pictureOfDialogShown(name); });
         return;
     }
     savePicture(dialog, name);
     QTest::keyClick(focused(), Qt::Key_Escape);
 }
 
-void untilOnlyTheMainWindow(Steps& steps) {
-    if (platform::topLevelWindows().size() > 1 || !view->idle()) {
-        steps.push_front([&steps] { untilOnlyTheMainWindow(steps); });
+void untilOnlyTheMainWindow() {
+    if (platform::topLevelWindows().size() > 1 || !view().idle()) {
+        runNext(untilOnlyTheMainWindow);
     }
 }
 
 // Opens a dialog from the menu and keeps its picture.
-void pictureOfDialog(Steps& steps, int command, const QString& name) {
+void pictureOfDialog(std::deque<Step>& steps, int command, const QString& name) {
     steps.push_back([command] {
-        view->post([command] {
-            platform::input::chooseMenuItem(platform::topLevelWindows().front(), command);
-        });
+        view().post([command] { platform::input::chooseMenuItem(mainWindow(), command); });
     });
-    steps.push_back([&steps, name] { pictureOfDialogShown(steps, name); });
-    steps.push_back([&steps] { untilOnlyTheMainWindow(steps); });
-}
-
-// Each step runs when the program has handled the input of the one before.
-void runSteps(std::deque<std::function<void()>>& steps) {
-    QTimer::singleShot(0, view, [&steps] {
-        if (!steps.empty()) {
-            const auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            runSteps(steps);
-        }
-    });
+    steps.push_back([name] { pictureOfDialogShown(name); });
+    steps.push_back(untilOnlyTheMainWindow);
 }
 
 TEST(program_on_the_desktop, settles_a_lucky_15_entered_by_mouse_and_keyboard) {
     std::string totalStake, returns;
-    std::deque<std::function<void()>> steps{
+    std::deque<Step> steps{
         [] { QTest::mouseClick(control(IDC_SELECTIONS_4), Qt::LeftButton); },
         [] { pick(IDC_EACH_WAY, "E/D", false); },
         [] { pick(IDC_BET, "Lucky 15", true); },
@@ -121,8 +88,8 @@ TEST(program_on_the_desktop, settles_a_lucky_15_entered_by_mouse_and_keyboard) {
         [] { pick(kSelectionRows[3].result, "Won", false); },
         [] { QTest::keyClick(focused(), Qt::Key_Return); },  // Enter presses "Settle"
         [&] {
-            totalStake = text(IDC_TOTAL_STAKE);
-            returns = text(IDC_RETURNS);
+            totalStake = textOf(IDC_TOTAL_STAKE);
+            returns = textOf(IDC_RETURNS);
             savePicture(control(IDC_RETURNS)->window(), "main-window");
         }};
     pictureOfDialog(steps, ID_OPTIONS_PREFERENCES, "preferences");
@@ -135,15 +102,7 @@ TEST(program_on_the_desktop, settles_a_lucky_15_entered_by_mouse_and_keyboard) {
         ASSERT_NE(menu, nullptr);
         QTest::keyClick(menu, Qt::Key_X);  // "E&xit"
     });
-    runSteps(steps);
-    // Should a step fail to end the program, its close box does.
-    QTimer::singleShot(30000, view, [] {
-        ADD_FAILURE() << "the program was still running after 30 s";
-        view->post([] { platform::input::clickCloseBox(platform::topLevelWindows().front()); });
-    });
-
-    char commandLine[] = "";
-    EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWDEFAULT), 0);
+    runProgram(std::move(steps));
     EXPECT_EQ(totalStake + " " + returns,
               "\xA3"
               "3.27 \xA3"
@@ -153,14 +112,3 @@ TEST(program_on_the_desktop, settles_a_lucky_15_entered_by_mouse_and_keyboard) {
 
 }  // namespace
 }  // namespace quorvel::testing
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    quorvel::platform::qt::QtView view;
-    quorvel::testing::view = &view;
-    return RUN_ALL_TESTS();
-}

@@ -1,6 +1,7 @@
 #pragma once
 
-// Names for screen readers and UI automation. A control with a text of its
+// Names for screen readers and UI automation, worked out from a dialog's
+// layout for any view to give its controls. A control with a text of its
 // own is named by it; an edit box, a drop-down list, a box without text or an
 // up-down control is named by the static text labelling it: the label on its
 // row (left, else right), joined with the column heading above when the label
@@ -15,7 +16,7 @@
 
 #include "platform/win32.h"
 
-namespace quorvel::platform::qt {
+namespace quorvel::platform {
 
 struct AccessibleName {
     std::string name;          // Windows-1252
@@ -33,4 +34,4 @@ std::string windowName(HWND window);
 // goes.
 std::string withoutMnemonics(std::string_view text);
 
-}  // namespace quorvel::platform::qt
+}  // namespace quorvel::platform

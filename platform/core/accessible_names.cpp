@@ -1,17 +1,16 @@
-#include "platform/qt/accessible_names.h"
+#include "platform/core/accessible_names.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/core/view.h"
 
-namespace quorvel::platform::qt {
+namespace quorvel::platform {
 namespace {
 
 // A closed drop-down list is about this tall; its template height includes
 // the dropped-down part.
 constexpr int kClosedListHeight = 12;
-constexpr DWORD kRadioButton = 0x4;  // BS_RADIOBUTTON
 
 struct Box {
     int left, top, right, bottom;
@@ -115,7 +114,7 @@ struct Labels {
             bool beside = false;
             if (const Window* row = rowLabel(control, beside);
                 row != nullptr && control.kind == ControlKind::Button &&
-                (control.type() == kRadioButton || control.type() == BS_AUTORADIOBUTTON)) {
+                (control.type() == BS_RADIOBUTTON || control.type() == BS_AUTORADIOBUTTON)) {
                 named.labels.push_back(row->handle);
             }
             return named;
@@ -221,4 +220,4 @@ std::string windowName(HWND window) {
     return {};
 }
 
-}  // namespace quorvel::platform::qt
+}  // namespace quorvel::platform

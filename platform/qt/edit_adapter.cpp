@@ -1,0 +1,146 @@
+// Edit boxes. The core's edit control does the editing; the widget shows its
+// text, selection and caret, and reports a selection made with the mouse.
+
+#include <QAccessible>
+#include <QLineEdit>
+
+#include "platform/core/code_page.h"
+#include "platform/core/input.h"
+#include "platform/qt/adapter.h"
+#include "platform/qt/qt_view.h"
+#include "platform/qt/widgets.h"
+
+namespace quorvel::platform::qt {
+namespace {
+
+// The span where two texts differ: [from, from + removed) of the old text
+// became [from, from + inserted) of the new.
+struct Difference {
+    qsizetype from = 0;
+    qsizetype removed = 0;
+    qsizetype inserted = 0;
+};
+
+Difference differenceOf(const QString& before, const QString& after) {
+    qsizetype from = 0;
+    while (from < before.size() && from < after.size() && before[from] == after[from]) {
+        ++from;
+    }
+    qsizetype tail = 0;
+    while (tail < before.size() - from && tail < after.size() - from &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    return {from, before.size() - from - tail, after.size() - from - tail};
+}
+
+// Only the part that changed is replaced, so that a screen reader hears one
+// character typed as one character, not the whole text again; a read-only
+// box announces its new value.
+void showText(QLineEdit* edit, const QString& text, bool readOnly) {
+    const QString before = edit->text();
+    if (before == text) {
+        return;
+    }
+    const Difference d = differenceOf(before, text);
+    edit->setSelection(static_cast<int>(d.from), static_cast<int>(d.removed));
+    if (d.inserted > 0) {
+        edit->insert(text.mid(d.from, d.inserted));
+    } else {
+        edit->del();
+    }
+    if (edit->text() != text) {
+        edit->setText(text);  // the widget's limit, should the core's be larger
+    }
+    if (readOnly) {
+        QAccessibleValueChangeEvent event(edit, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void showSelection(QLineEdit* edit, const Window& w) {
+    const int start = static_cast<int>(w.selectionStart);
+    const int end = static_cast<int>(w.selectionEnd);
+    if (start == end) {
+        edit->setCursorPosition(end);
+    } else {
+        edit->setSelection(start, end - start);
+    }
+}
+
+QWidget* create(QtView& view, const Window& w, QWidget* parent) {
+    auto* edit = new EditWidget(parent);
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
+    edit->setDragEnabled(false);
+    const HWND handle = w.handle;
+    const auto selected = [&view, edit, handle] {
+        if (view.syncing()) {
+            return;
+        }
+        // A selection made with the mouse: the caret is where the drag ended.
+        const int caret = edit->cursorPosition();
+        const int start = edit->hasSelectedText() ? edit->selectionStart() : caret;
+        const int end = start + static_cast<int>(edit->selectedText().size());
+        const int anchor = edit->hasSelectedText() && caret == start ? end : start;
+        view.post([handle, anchor, caret] {
+            SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(anchor), caret);
+        });
+    };
+    QObject::connect(edit, &QLineEdit::selectionChanged, &view, selected);
+    QObject::connect(edit, &QLineEdit::cursorPositionChanged, &view, selected);
+    return edit;
+}
+
+void apply(QtView&, QWidget* widget, const Window& w, Change what) {
+    auto* edit = static_cast<QLineEdit*>(widget);
+    switch (what) {
+        case Change::Text:
+            showText(edit, decoded(w.text), (w.style & ES_READONLY) != 0);
+            showSelection(edit, w);
+            break;
+        case Change::Selection:
+            showSelection(edit, w);
+            break;
+        case Change::Style: {
+            const bool readOnly = (w.style & ES_READONLY) != 0;
+            edit->setReadOnly(readOnly);
+            edit->setFrame(hasBorder(w));
+            // A read-only box has the dialog's face, as on the platform.
+            QPalette palette = edit->parentWidget()->palette();
+            if (readOnly) {
+                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            }
+            edit->setPalette(palette);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// An aligned up-down control takes room from the box's right.
+QRect layOut(const QtView&, QWidget*, const Window& w, QRect at) {
+    at.setWidth(at.width() - w.rightInsetPixels);
+    return at;
+}
+
+}  // namespace
+
+const ControlAdapter kEditAdapter{ControlKind::Edit, create, apply, layOut};
+
+// Typing over characters [from, to) of an edit box, as a user selecting them
+// and typing would; no text deletes them.
+void typeOver(QtView& view, HWND edit, int from, int to, const QString& text) {
+    const std::string typed = windows1252FromUtf8(text.toStdString());
+    view.postFor(edit, [edit, from, to, typed] {
+        if (!input::click(edit)) {
+            return;
+        }
+        // Encoded, a character of the widget's text is one of the core's.
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+        input::typeText(edit, typed.empty() ? std::string_view("\b") : typed);
+    });
+}
+
+}  // namespace quorvel::platform::qt
