@@ -34,6 +34,18 @@ Difference differenceOf(const QString& before, const QString& after) {
     return {from, before.size() - from - tail, after.size() - from - tail};
 }
 
+// The core's edit control keeps the undo history. The widget keeps its own
+// too, a step for every character inserted or removed, for as long as the
+// widget lives: over a day of slips that grows without end. Setting the text
+// the widget already shows empties it; screen readers have heard the change,
+// so they are not told of the same text again.
+void forgetUndoHistory(QLineEdit* edit) {
+    const QAccessible::UpdateHandler announce =
+        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    edit->setText(edit->text());
+    QAccessible::installUpdateHandler(announce);
+}
+
 // Only the part that changed is replaced, so that a screen reader hears one
 // character typed as one character, not the whole text again; a read-only
 // box announces its new value.
@@ -51,6 +63,8 @@ void showText(QLineEdit* edit, const QString& text, bool readOnly) {
     }
     if (edit->text() != text) {
         edit->setText(text);  // the widget's limit, should the core's be larger
+    } else {
+        forgetUndoHistory(edit);
     }
     if (readOnly) {
         QAccessibleValueChangeEvent event(edit, text);

@@ -77,6 +77,7 @@ TEST_F(DialogInput, typing_and_the_clipboard_carry_text_in_windows_1252) {
     widget<QLineEdit>(IDC_NAME)->setSelection(1, 3);
     type("X");
     EXPECT_EQ(widget<QLineEdit>(IDC_NAME)->text(), QString::fromUtf8("oX\u00A35 \u00E9"));
+    EXPECT_FALSE(widget<QLineEdit>(IDC_NAME)->isUndoAvailable()) << "the core keeps the undo";
     // Shift and Ctrl reach the box with the keys.
     key(Qt::Key_End, Qt::ShiftModifier);
     key(Qt::Key_C, Qt::ControlModifier);
