@@ -70,7 +70,8 @@ class RadioGroupAccessible final : public QAccessibleInterface {
     bool isValid() const override { return !anchor_.isNull() && !client_.isNull(); }
     QObject* object() const override { return anchor_; }
     QWindow* window() const override {
-        return client_.isNull() ? nullptr : client_->window()->windowHandle();
+        const QWidget* client = client_.data();
+        return client == nullptr ? nullptr : client->window()->windowHandle();
     }
 
     QAccessibleInterface* parent() const override {
@@ -178,10 +179,16 @@ class ClientAccessible final : public QAccessibleWidget {
         return shown().indexOf(child);
     }
 
-    QAccessibleInterface* groupOf(HWND button) const {
-        const HWND window =
-            assistive().handleOf ? assistive().handleOf(widget()->parent()) : nullptr;
-        for (const RadioGroup& group : radioGroups(window)) {
+    QAccessibleInterface* groupOf(HWND button) const { return groupOf(button, groups()); }
+
+  private:
+    std::vector<RadioGroup> groups() const {
+        return assistive().handleOf ? radioGroups(assistive().handleOf(widget()->parent()))
+                                    : std::vector<RadioGroup>{};
+    }
+
+    QAccessibleInterface* groupOf(HWND button, const std::vector<RadioGroup>& groups) const {
+        for (const RadioGroup& group : groups) {
             if (std::find(group.buttons.begin(), group.buttons.end(), button) !=
                 group.buttons.end()) {
                 return interfaceFor(group);
@@ -190,15 +197,15 @@ class ClientAccessible final : public QAccessibleWidget {
         return nullptr;
     }
 
-  private:
     QList<QAccessibleInterface*> shown() const {
+        const std::vector<RadioGroup> radios = groups();
         QList<QAccessibleInterface*> all;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             QAccessibleInterface* c = QAccessibleWidget::child(i);
             const HWND handle = c != nullptr && c->object() != nullptr && assistive().handleOf
                                     ? assistive().handleOf(c->object())
                                     : nullptr;
-            QAccessibleInterface* group = handle != nullptr ? groupOf(handle) : nullptr;
+            QAccessibleInterface* group = handle != nullptr ? groupOf(handle, radios) : nullptr;
             if (group == nullptr) {
                 all.append(c);
             } else if (!all.contains(group)) {
