@@ -32,6 +32,11 @@ bool isGroupBox(const Window& w) {
     return w.kind == ControlKind::Button && w.type() == BS_GROUPBOX;
 }
 
+bool isRadioButton(const Window& w) {
+    return w.kind == ControlKind::Button &&
+           (w.type() == BS_RADIOBUTTON || w.type() == BS_AUTORADIOBUTTON);
+}
+
 bool namedByOwnText(const Window& w) {
     return (w.kind == ControlKind::Button || w.kind == ControlKind::Static) && !w.text.empty();
 }
@@ -109,15 +114,7 @@ struct Labels {
 
     AccessibleName nameOf(const Window& control) const {
         if (namedByOwnText(control)) {
-            AccessibleName named{withoutMnemonics(control.text), {}};
-            // A radio button's group is labelled by the text before it.
-            bool beside = false;
-            if (const Window* row = rowLabel(control, beside);
-                row != nullptr && control.kind == ControlKind::Button &&
-                (control.type() == BS_RADIOBUTTON || control.type() == BS_AUTORADIOBUTTON)) {
-                named.labels.push_back(row->handle);
-            }
-            return named;
+            return {withoutMnemonics(control.text), {}};
         }
         bool beside = false;
         const Window* row = rowLabel(control, beside);
@@ -149,6 +146,54 @@ struct Labels {
     }
 };
 
+// The dialog's controls laid out in dialog units, and its up-down controls.
+Labels controlsOf(const Window& dialog, std::vector<const Window*>* upDowns = nullptr) {
+    Labels labels;
+    for (HWND child : dialog.children) {
+        const Window* w = findWindow(child);
+        if (w == nullptr) {
+            continue;
+        }
+        if (w->kind == ControlKind::UpDown) {
+            if (upDowns != nullptr) {
+                upDowns->push_back(w);
+            }
+        } else if (w->inDialogUnits) {
+            labels.controls.push_back(w);
+        }
+    }
+    return labels;
+}
+
+std::vector<RadioGroup> radioGroupsOf(const Window& dialog, const Labels& labels) {
+    std::vector<RadioGroup> groups;
+    const Window* before = nullptr;  // the control before this one in the template
+    bool inGroup = false;
+    for (HWND child : dialog.children) {
+        const Window* w = findWindow(child);
+        if (w == nullptr) {
+            continue;
+        }
+        if (!isRadioButton(*w)) {
+            inGroup = false;
+        } else if (!inGroup || (w->style & WS_GROUP) != 0) {
+            RadioGroup group;
+            if (before != nullptr && isLabel(*before)) {
+                group.label = before->handle;
+            } else if (const Window* box = w->inDialogUnits ? labels.groupBox(*w) : nullptr) {
+                group.label = box->handle;
+            }
+            groups.push_back(std::move(group));
+            groups.back().buttons.push_back(w->handle);
+            inGroup = true;
+        } else {
+            groups.back().buttons.push_back(w->handle);
+        }
+        before = w;
+    }
+    return groups;
+}
+
 }  // namespace
 
 std::string withoutMnemonics(std::string_view text) {
@@ -166,25 +211,19 @@ std::string withoutMnemonics(std::string_view text) {
     return out;
 }
 
+std::vector<RadioGroup> radioGroups(HWND dialog) {
+    const Window* d = findWindow(dialog);
+    return d == nullptr ? std::vector<RadioGroup>{} : radioGroupsOf(*d, controlsOf(*d));
+}
+
 std::map<HWND, AccessibleName> accessibleNames(HWND dialog) {
     std::map<HWND, AccessibleName> names;
     const Window* d = findWindow(dialog);
     if (d == nullptr) {
         return names;
     }
-    Labels labels;
     std::vector<const Window*> upDowns;
-    for (HWND child : d->children) {
-        const Window* w = findWindow(child);
-        if (w == nullptr) {
-            continue;
-        }
-        if (w->kind == ControlKind::UpDown) {
-            upDowns.push_back(w);
-        } else if (w->inDialogUnits) {
-            labels.controls.push_back(w);
-        }
-    }
+    const Labels labels = controlsOf(*d, &upDowns);
     for (const Window* w : labels.controls) {
         AccessibleName named = labels.nameOf(*w);
         if (named.name.empty() && w->kind == ControlKind::Edit && (w->style & ES_READONLY) != 0) {
@@ -192,6 +231,15 @@ std::map<HWND, AccessibleName> accessibleNames(HWND dialog) {
             named.name = windowName(dialog);
         }
         names[w->handle] = std::move(named);
+    }
+    // A radio button is labelled by its group's label.
+    for (const RadioGroup& group : radioGroupsOf(*d, labels)) {
+        for (HWND button : group.buttons) {
+            if (const auto named = names.find(button);
+                named != names.end() && group.label != nullptr) {
+                named->second.labels = {group.label};
+            }
+        }
     }
     // Arrows are named after the box they step.
     for (const Window* w : upDowns) {

@@ -23,8 +23,21 @@ struct AccessibleName {
     std::vector<HWND> labels;  // the static texts and group box the name comes from
 };
 
+// A run of radio buttons, which the arrow keys move between: from a radio
+// button with WS_GROUP (or after any other control) to the next control that
+// is not a radio button or has WS_GROUP, in template order. It is labelled by
+// the static text just before its first button, else by the group box around
+// it. Each button keeps its own text as its name and takes the group's label.
+struct RadioGroup {
+    std::vector<HWND> buttons;
+    HWND label = nullptr;  // null when nothing labels it
+};
+
 // Every control of a dialog with its name.
 std::map<HWND, AccessibleName> accessibleNames(HWND dialog);
+
+// A dialog's radio groups, in template order.
+std::vector<RadioGroup> radioGroups(HWND dialog);
 
 // A window's own name: its caption, or for a window without one the title of
 // its first group box, else its first static text.

@@ -5,11 +5,15 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <functional>
+#include <map>
 
+#include "platform/core/accessible_names.h"
 #include "platform/core/view.h"
+#include "platform/qt/widgets.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -54,6 +58,188 @@ QAccessible::Role buttonRole(const Window& w) {
     }
 }
 
+// A group of radio buttons as a screen reader meets it: a grouping named by
+// its label, holding its buttons. Nothing on the screen stands for it, so it
+// is not a widget: it hangs on an anchor object in the client area, which
+// takes it along when the window goes.
+class RadioGroupAccessible final : public QAccessibleInterface {
+  public:
+    RadioGroupAccessible(QObject* anchor, QWidget* client, std::vector<HWND> buttons)
+        : anchor_(anchor), client_(client), buttons_(std::move(buttons)) {}
+
+    bool isValid() const override { return !anchor_.isNull() && !client_.isNull(); }
+    QObject* object() const override { return anchor_; }
+    QWindow* window() const override {
+        const QWidget* client = client_.data();
+        return client == nullptr ? nullptr : client->window()->windowHandle();
+    }
+
+    QAccessibleInterface* parent() const override {
+        return client_.isNull() ? nullptr : QAccessible::queryAccessibleInterface(client_);
+    }
+    int childCount() const override { return static_cast<int>(members().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> all = members();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return members().indexOf(child);
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (QAccessibleInterface* member : members()) {
+            if (member->rect().contains(x, y)) {
+                return member;
+            }
+        }
+        return nullptr;
+    }
+
+    // Named and labelled by its label, whose name is its text.
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) {
+            return {};
+        }
+        const QList<QObject*> labels = labelsOfGroup();
+        QAccessibleInterface* label =
+            labels.isEmpty() ? nullptr : QAccessible::queryAccessibleInterface(labels.front());
+        return label != nullptr ? label->text(QAccessible::Name) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
+        if ((match & QAccessible::Label) != 0) {
+            for (QObject* label : labelsOfGroup()) {
+                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(label)) {
+                    found.append({i, QAccessible::Label});
+                }
+            }
+        }
+        return found;
+    }
+
+    QRect rect() const override {
+        QRect all;
+        for (QAccessibleInterface* member : members()) {
+            all |= member->rect();
+        }
+        return all;
+    }
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const QWidget* client = client_.data();
+        s.invisible = client == nullptr || !client->isVisible();
+        return s;
+    }
+
+    bool holds(HWND button) const {
+        return std::find(buttons_.begin(), buttons_.end(), button) != buttons_.end();
+    }
+
+  private:
+    // The buttons' interfaces, in the order the client area holds them.
+    QList<QAccessibleInterface*> members() const {
+        QList<QAccessibleInterface*> found;
+        const QWidget* client = client_.data();
+        if (client == nullptr || !assistive().handleOf) {
+            return found;
+        }
+        for (QObject* child : client->children()) {
+            if (child->isWidgetType() && holds(assistive().handleOf(child))) {
+                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(child)) {
+                    found.append(i);
+                }
+            }
+        }
+        return found;
+    }
+    QList<QObject*> labelsOfGroup() const {
+        return assistive().labelsOf && !buttons_.empty() ? assistive().labelsOf(buttons_.front())
+                                                         : QList<QObject*>{};
+    }
+
+    QPointer<QObject> anchor_;
+    QPointer<QWidget> client_;
+    std::vector<HWND> buttons_;
+};
+
+// A top-level window's client area: its controls, with each radio group in
+// the place of its buttons.
+class ClientAccessible final : public QAccessibleWidget {
+  public:
+    explicit ClientAccessible(QWidget* client) : QAccessibleWidget(client, QAccessible::Client) {}
+
+    int childCount() const override { return static_cast<int>(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> all = shown();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return shown().indexOf(child);
+    }
+
+    QAccessibleInterface* groupOf(HWND button) const { return groupOf(button, groups()); }
+
+  private:
+    std::vector<RadioGroup> groups() const {
+        return assistive().handleOf ? radioGroups(assistive().handleOf(widget()->parent()))
+                                    : std::vector<RadioGroup>{};
+    }
+
+    QAccessibleInterface* groupOf(HWND button, const std::vector<RadioGroup>& groups) const {
+        for (const RadioGroup& group : groups) {
+            if (std::find(group.buttons.begin(), group.buttons.end(), button) !=
+                group.buttons.end()) {
+                return interfaceFor(group);
+            }
+        }
+        return nullptr;
+    }
+
+    QList<QAccessibleInterface*> shown() const {
+        const std::vector<RadioGroup> radios = groups();
+        QList<QAccessibleInterface*> all;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* c = QAccessibleWidget::child(i);
+            const HWND handle = c != nullptr && c->object() != nullptr && assistive().handleOf
+                                    ? assistive().handleOf(c->object())
+                                    : nullptr;
+            QAccessibleInterface* group = handle != nullptr ? groupOf(handle, radios) : nullptr;
+            if (group == nullptr) {
+                all.append(c);
+            } else if (!all.contains(group)) {
+                all.append(group);
+            }
+        }
+        return all;
+    }
+
+    QAccessibleInterface* interfaceFor(const RadioGroup& group) const {
+        QPointer<QObject>& anchor = anchors_[group.buttons.front()];
+        if (anchor.isNull()) {
+            anchor = new QObject(widget());
+            QAccessible::registerAccessibleInterface(
+                new RadioGroupAccessible(anchor, widget(), group.buttons));
+        }
+        return QAccessible::queryAccessibleInterface(anchor);
+    }
+
+    mutable std::map<HWND, QPointer<QObject>> anchors_;  // by the group's first button
+};
+
+// The radio group a button belongs to in its window's client area, or null.
+QAccessibleInterface* radioGroupOf(const QObject* object) {
+    const auto* button = qobject_cast<const QWidget*>(object);
+    const QWidget* client = button == nullptr ? nullptr : button->parentWidget();
+    auto* area = client == nullptr
+                     ? nullptr
+                     : dynamic_cast<ClientAccessible*>(
+                           QAccessible::queryAccessibleInterface(const_cast<QWidget*>(client)));
+    return area != nullptr && assistive().handleOf ? area->groupOf(assistive().handleOf(button))
+                                                   : nullptr;
+}
+
 // What the view's controls have in common: the name the view worked out,
 // the labels it came from, the focusable state and the focus action.
 class ControlAccessible : public QAccessibleWidget {
@@ -79,19 +265,26 @@ class ControlAccessible : public QAccessibleWidget {
         QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
         const HWND handle = handleOf(*this);
         // Labelled by its labels; a label (a static text, a group box) labels
-        // the controls it names.
+        // the controls it names. A radio group, not its buttons, takes its
+        // label.
         const auto add = [&](QAccessible::Relation relation,
                              const std::function<QList<QObject*>(HWND)>& related) {
             if ((match & relation) == 0 || !related) {
                 return;
             }
             for (QObject* other : related(handle)) {
-                if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(other)) {
+                QAccessibleInterface* i = radioGroupOf(other);
+                if (i == nullptr) {
+                    i = QAccessible::queryAccessibleInterface(other);
+                }
+                if (i != nullptr && !found.contains({i, relation})) {
                     found.append({i, relation});
                 }
             }
         };
-        add(QAccessible::Label, assistive().labelsOf);
+        if (radioGroupOf(widget()) == nullptr) {
+            add(QAccessible::Label, assistive().labelsOf);
+        }
         add(QAccessible::Labelled, assistive().labelFor);
         return found;
     }
@@ -126,6 +319,11 @@ class ControlAccessible : public QAccessibleWidget {
 class ButtonAccessible final : public ControlAccessible {
   public:
     ButtonAccessible(QWidget* widget, QAccessible::Role role) : ControlAccessible(widget, role) {}
+
+    QAccessibleInterface* parent() const override {
+        QAccessibleInterface* group = radioGroupOf(widget());
+        return group != nullptr ? group : ControlAccessible::parent();
+    }
 
     QAccessible::State state() const override {
         QAccessible::State s = ControlAccessible::state();
@@ -325,6 +523,11 @@ class WindowAccessible final : public QAccessibleWidget {
 
 QAccessibleInterface* create(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
+    if (const auto* frame =
+            widget != nullptr ? dynamic_cast<WindowFrame*>(widget->parentWidget()) : nullptr;
+        frame != nullptr && frame->client() == widget && assistive().handleOf) {
+        return new ClientAccessible(widget);
+    }
     const HWND handle =
         widget != nullptr && assistive().handleOf ? assistive().handleOf(widget) : nullptr;
     const Window* w = findWindow(handle);

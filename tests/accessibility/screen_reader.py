@@ -162,7 +162,7 @@ def run_checks():
     problems = []
     if window.getRole() != pyatspi.ROLE_DIALOG:
         problems.append("the main window is a %s, not a dialog" % window.getRoleName())
-    expected = [(str(n), RADIO, "No of Selections") for n in range(1, 7)]
+    expected = [(str(n), RADIO, None) for n in range(1, 7)]
     expected += [("Tax Paid", CHECK, None), ("Bet", COMBO, "Bet"),
                  ("Each Way", COMBO, "Each Way"), ("Clear", PUSH, None), ("Settle", PUSH, None)]
     for row in range(1, 7):
@@ -189,8 +189,16 @@ def run_checks():
         elif states(node).contains(pyatspi.STATE_READ_ONLY) == name.startswith("Stake"):
             problems.append("%r is wrongly %s" % (
                 name, "read-only" if name.startswith("Stake") else "open to typing"))
+    # The count buttons are one group, which their label names and labels.
+    group = found[("1", RADIO)].parent
+    members = [(c.name, c.getRole(), c.getIndexInParent()) for c in group]
+    if (group.name, group.getRole(), labels(group)) != (
+            "No of Selections", pyatspi.ROLE_PANEL, ["No of Selections"]) or \
+            members != [(str(n), RADIO, n - 1) for n in range(1, 7)]:
+        problems.append("the count buttons' group is a %s named %r labelled by %s, holding %s" % (
+            group.getRoleName(), group.name, labels(group), members))
     # Each label names its controls back ("label for"), as they name it.
-    for label, named in [("No of Selections", [str(n) for n in range(1, 7)]),
+    for label, named in [("No of Selections", ["No of Selections"]),
                          ("Result 1", ["Result 1", "Result 1 Price", "Result 1 Odds-on"])]:
         node = found.get((label, pyatspi.ROLE_LABEL))
         if node is None:
@@ -290,7 +298,7 @@ def run_checks():
 
     # --- A count button toggled through the interface is a click on it.
     problems = []
-    act(by_name("3", RADIO), "toggle")
+    act(by_name("No of Selections", pyatspi.ROLE_PANEL).getChildAtIndex(2), "toggle")
     until("3 is checked", lambda: states(by_name("3", RADIO)).contains(pyatspi.STATE_CHECKED))
     checked = [n for n in "123456" if states(by_name(n, RADIO)).contains(pyatspi.STATE_CHECKED)]
     if checked != ["3"]:

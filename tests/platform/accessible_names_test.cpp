@@ -61,10 +61,23 @@ TEST_F(AccessibleNames, a_group_box_names_what_it_holds_before_a_heading_outside
     EXPECT_EQ(windowName(dialog), "Returns");
 }
 
-TEST_F(AccessibleNames, radio_buttons_keep_their_own_text_and_are_labelled_by_their_row) {
+TEST_F(AccessibleNames, a_radio_group_runs_to_the_next_other_control_and_takes_the_text_before_it) {
     EXPECT_EQ(nameOf(IDC_NAMES_ONE), "1");
-    EXPECT_EQ(labelsOf(IDC_NAMES_ONE), Texts{"No of Selections"});
+    const std::vector<RadioGroup> groups = radioGroups(dialog);
+    ASSERT_EQ(groups.size(), 1U);
+    EXPECT_EQ(groups[0].buttons, (std::vector<HWND>{GetDlgItem(dialog, IDC_NAMES_ONE),
+                                                    GetDlgItem(dialog, IDC_NAMES_TWO)}));
+    EXPECT_EQ(withoutMnemonics(findWindow(groups[0].label)->text), "No of Selections");
     EXPECT_EQ(labelsOf(IDC_NAMES_TWO), Texts{"No of Selections"});
+
+    // No text before the first button: the group box around the group labels it.
+    const HWND controls = CreateDialogParamA(GetModuleHandleA(nullptr),
+                                             MAKEINTRESOURCEA(IDD_CONTROLS), nullptr, nullptr, 0);
+    const std::vector<RadioGroup> colours = radioGroups(controls);
+    ASSERT_EQ(colours.size(), 1U);
+    EXPECT_EQ(colours[0].buttons.size(), 3U);
+    EXPECT_EQ(colours[0].label, GetDlgItem(controls, IDC_CHOICE));
+    DestroyWindow(controls);
 }
 
 TEST(without_mnemonics, drops_the_mark_and_keeps_a_doubled_ampersand) {
