@@ -2,8 +2,8 @@
 
 // "Show Working...": the last settled slip line by line, in a modal dialog.
 
-#include "ui/app_state.h"
 #include "platform/win32.h"
+#include "ui/app_state.h"
 
 namespace quorvel {
 
