@@ -11,8 +11,15 @@ namespace {
 platform::qt::QtView* installed = nullptr;  // main()'s
 std::deque<Step>* pending = nullptr;        // the steps of the program running
 
+// A step runs once the core has taken all the input the last one made: Qt
+// may run its timers in the middle of a burst of input, before the core has
+// seen a key the last step pressed.
 void runSteps() {
     QTimer::singleShot(0, installed, [] {
+        if (!installed->idle()) {
+            runSteps();
+            return;
+        }
         if (pending != nullptr && !pending->empty()) {
             const Step step = std::move(pending->front());
             pending->pop_front();
