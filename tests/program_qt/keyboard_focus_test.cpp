@@ -131,7 +131,9 @@ TEST(keyboard_and_wheel, f10_or_a_lone_alt_opens_the_menu_and_esc_gives_the_focu
     std::string expected, opened;
     std::deque<Step> steps{[&] { focusBefore = GetFocus(); }};
     for (const auto& [keys, menu] : presses) {
-        expected += std::string("[") + menu + "]";
+        expected += '[';
+        expected += menu;
+        expected += ']';
         steps.push_back([&, keys = keys] {
             for (int key : keys) {
                 if (key == Qt::Key_Alt || key == kAltWithX) {
@@ -147,7 +149,9 @@ TEST(keyboard_and_wheel, f10_or_a_lone_alt_opens_the_menu_and_esc_gives_the_focu
         });
         steps.push_back([&] {
             auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            opened += "[" + (open != nullptr ? open->title().toStdString() : "") + "]";
+            opened += '[';
+            opened += open != nullptr ? open->title().toStdString() : std::string();
+            opened += ']';
             if (open == nullptr && platform::topLevelWindows().size() == 1) {
                 EXPECT_EQ(GetFocus(), focusBefore);
                 EXPECT_EQ(QApplication::focusWidget(), view().widgetOf(focusBefore));
