@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -143,6 +144,18 @@ int Coprocess::wait() {
 
 namespace {
 
+// quorvel-settle may end before it has read all it was sent (a bad command line ends it at
+// once), and a write into a pipe nobody reads raises SIGPIPE, which would end the test
+// program. Here such a write only fails; the program itself starts with the default action,
+// as a shell would start it.
+void ignoreBrokenPipes() {
+    static const bool ignored = [] {
+        ::signal(SIGPIPE, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
 void closeFd(int& fd) {
     if (fd >= 0) {
         ::close(fd);
@@ -154,6 +167,7 @@ void closeFd(int& fd) {
 
 Coprocess::Coprocess(const std::vector<std::string>& arguments) {
     errorPath_ = scratchFile("coprocess-stderr", "");
+    ignoreBrokenPipes();
     int toChild[2];
     int fromChild[2];
     if (::pipe2(toChild, O_CLOEXEC) != 0) {
@@ -176,8 +190,16 @@ Coprocess::Coprocess(const std::vector<std::string>& arguments) {
         argv.push_back(word.data());
     }
     argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = -1;
-    started_ = posix_spawn(&pid, QUORVEL_SETTLE, &actions, nullptr, argv.data(), environ) == 0;
+    started_ = posix_spawn(&pid, QUORVEL_SETTLE, &actions, &attributes, argv.data(), environ) == 0;
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     pid_ = started_ ? pid : -1;
     ::close(toChild[0]);
