@@ -94,42 +94,22 @@ JsonLinesOutcome Pipeline::run(std::span<const JsonInput> inputs) {
 }
 
 void Pipeline::read(std::span<const JsonInput> inputs) {
-    std::vector<char> chunk(options_.blockBytes);
     filling_ = std::make_unique<Block>();
-    bool more = true;
     const auto onLine = [&](const InputLine& line) {
         filling_->lines.push_back(
             {filling_->text.size(), line.text.size(), line.overlong, line.startsInput});
         filling_->text.append(line.text);
         // Lines count too, so a block of blank lines ends as well.
-        if (more && filling_->text.size() + filling_->lines.size() >= options_.blockBytes) {
-            more = submit(false);
-        }
+        return filling_->text.size() + filling_->lines.size() < options_.blockBytes ||
+               submit(false);
     };
-    for (const JsonInput& input : inputs) {
-        LineSplitter splitter;
-        while (more) {
-            const std::ptrdiff_t got = input.read(chunk.data(), chunk.size());
-            if (got < 0) {
-                std::string error = "cannot read " + input.name + ": " + std::strerror(errno);
-                if (submit(true)) {
-                    const std::lock_guard lock(mutex_);
-                    if (outcome_.end == JsonLinesEnd::Finished) {
-                        outcome_.end = JsonLinesEnd::ReadFailed;
-                        outcome_.error = std::move(error);
-                    }
-                }
-                return;
-            }
-            if (got == 0) {
-                splitter.finish(onLine);
-                more = more && submit(true);
-                break;
-            }
-            splitter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)), onLine);
-            if (more && static_cast<std::size_t>(got) < chunk.size()) {
-                more = submit(true);
-            }
+    ReadOutcome read =
+        readLines(inputs, options_.blockBytes, onLine, [this] { return submit(true); });
+    if (read.end == ReadEnd::Failed) {
+        const std::lock_guard lock(mutex_);
+        if (outcome_.end == JsonLinesEnd::Finished) {
+            outcome_.end = JsonLinesEnd::ReadFailed;
+            outcome_.error = std::move(read.error);
         }
     }
 }

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 namespace quorvel::cli {
 
@@ -59,52 +58,32 @@ JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteA
     }
     JsonLinesOutcome outcome;
     JsonLinesSettler settler(options.explain);
-    std::vector<char> chunk(options.blockBytes);
     std::string pending;
+    // Writes the answers gathered; false once they can no longer be written.
     const auto flush = [&] {
-        if (!pending.empty() && outcome.end == JsonLinesEnd::Finished) {
+        if (!pending.empty()) {
             const WriteResult written = write(pending);
+            pending.clear();
             if (written == WriteResult::Closed) {
                 outcome.end = JsonLinesEnd::OutputClosed;
-            } else if (written == WriteResult::Failed) {
+                return false;
+            }
+            if (written == WriteResult::Failed) {
                 outcome.end = JsonLinesEnd::WriteFailed;
                 outcome.error = std::string("cannot write the results: ") + std::strerror(errno);
+                return false;
             }
         }
-        pending.clear();
+        return true;
     };
     const auto onLine = [&](const InputLine& line) {
         settler.answer(line, pending);
-        if (pending.size() >= options.blockBytes) {
-            flush();
-        }
+        return pending.size() < options.blockBytes || flush();
     };
-    for (const JsonInput& input : inputs) {
-        LineSplitter splitter;
-        while (outcome.end == JsonLinesEnd::Finished) {
-            const std::ptrdiff_t got = input.read(chunk.data(), chunk.size());
-            if (got < 0) {
-                std::string error = "cannot read " + input.name + ": " + std::strerror(errno);
-                flush();
-                if (outcome.end == JsonLinesEnd::Finished) {
-                    outcome.end = JsonLinesEnd::ReadFailed;
-                    outcome.error = std::move(error);
-                }
-                break;
-            }
-            if (got == 0) {
-                splitter.finish(onLine);
-                flush();
-                break;
-            }
-            splitter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)), onLine);
-            if (static_cast<std::size_t>(got) < chunk.size()) {
-                flush();  // nothing more at hand: whoever sent these lines may wait for them
-            }
-        }
-        if (outcome.end != JsonLinesEnd::Finished) {
-            break;
-        }
+    ReadOutcome read = readLines(inputs, options.blockBytes, onLine, flush);
+    if (read.end == ReadEnd::Failed) {
+        outcome.end = JsonLinesEnd::ReadFailed;
+        outcome.error = std::move(read.error);
     }
     outcome.anyInvalid = settler.anyInvalid();
     return outcome;

@@ -2,11 +2,14 @@
 
 // JSON Lines mode: one slip per line in, one result per line out, in order.
 
+#include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/json_slip.h"
 #include "cli/slip_report.h"
@@ -104,6 +107,26 @@ JsonLinesOutcome settleJsonLines(std::span<const JsonInput> inputs, const WriteA
 JsonLinesOutcome settleJsonLinesInParallel(std::span<const JsonInput> inputs, const WriteAll& write,
                                            const JsonLinesOptions& options);
 
+enum class ReadEnd {
+    Finished,  // every input was read to its end
+    Stopped,   // a callback wanted nothing more
+    Failed,    // an input could not be read
+};
+
+struct ReadOutcome {
+    ReadEnd end = ReadEnd::Finished;
+    std::string error;  // why an input could not be read
+};
+
+// The one read loop of the JSON Lines mode, however many jobs settle: reads the inputs in turn,
+// `blockBytes` at a time, and hands each line to onLine(const InputLine&). Whenever an input has
+// nothing more at hand (a short read, its end) or cannot be read, onPause() is called, so that
+// whoever sent the lines can be answered before more arrive. Each callback answers false when
+// nothing more is wanted; then no more lines are handed over and reading stops.
+template <typename OnLine, typename OnPause>
+ReadOutcome readLines(std::span<const JsonInput> inputs, std::size_t blockBytes, OnLine&& onLine,
+                      OnPause&& onPause);
+
 template <typename OnLine>
 void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {
     // One byte more than the limit is held, for a carriage return before the line break.
@@ -154,6 +177,41 @@ void LineSplitter::emit(std::string_view text, OnLine&& onLine) {
         line.text = text;
     }
     onLine(line);
+}
+
+template <typename OnLine, typename OnPause>
+ReadOutcome readLines(std::span<const JsonInput> inputs, std::size_t blockBytes, OnLine&& onLine,
+                      OnPause&& onPause) {
+    std::vector<char> chunk(blockBytes);
+    bool wanted = true;
+    const auto take = [&](const InputLine& line) {
+        if (wanted) {
+            wanted = onLine(line);
+        }
+    };
+    for (const JsonInput& input : inputs) {
+        LineSplitter splitter;
+        while (wanted) {
+            const std::ptrdiff_t got = input.read(chunk.data(), chunk.size());
+            if (got < 0) {
+                std::string error = "cannot read " + input.name + ": " + std::strerror(errno);
+                if (!onPause()) {
+                    return {ReadEnd::Stopped, {}};
+                }
+                return {ReadEnd::Failed, std::move(error)};
+            }
+            if (got == 0) {
+                splitter.finish(take);
+                wanted = wanted && onPause();
+                break;
+            }
+            splitter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)), take);
+            if (wanted && static_cast<std::size_t>(got) < chunk.size()) {
+                wanted = onPause();
+            }
+        }
+    }
+    return {wanted ? ReadEnd::Finished : ReadEnd::Stopped, {}};
 }
 
 }  // namespace quorvel::cli

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/plain_slip.h"
 #include "cli/text_encoding.h"
 
 namespace quorvel::cli {
@@ -405,6 +406,13 @@ bool SlipHandler::preferenceValue(const Scalar& s) {
 }  // namespace
 
 SlipCheck JsonSlipReader::read(std::string_view line, SlipRequest& request) {
+    if (SlipDraft draft; readPlainSlip(line, draft)) {
+        return finishSlip(draft, request);
+    }
+    return readCarefully(line, request);
+}
+
+SlipCheck JsonSlipReader::readCarefully(std::string_view line, SlipRequest& request) {
     SlipDraft draft;
     SlipHandler handler(draft, betText_);
     const bool parsed = json::sax_parse(line.begin(), line.end(), &handler);

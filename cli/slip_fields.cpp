@@ -1,6 +1,8 @@
 #include "cli/slip_fields.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -16,32 +18,79 @@ constexpr std::size_t kStakeBoxCharacters = 7;
 constexpr std::int64_t kMaxStakePence = 9999999;
 constexpr std::size_t kNumberCharacters = 40;
 
-// A list's texts in UTF-8, converted once, for exact lookups.
+// A list's texts in UTF-8, converted once, for exact lookups. The texts are short: a lookup
+// hashes a text's length and first eight bytes into a table kept at most half full, and a text
+// given twice is found at its first place.
 class Utf8List {
   public:
     explicit Utf8List(std::span<const char* const> texts) {
         for (const char* text : texts) {
             texts_.push_back(toUtf8(text));
         }
+        index();
     }
     explicit Utf8List(std::span<const BetType> types) {
         for (const BetType& type : types) {
             texts_.push_back(toUtf8(type.text));
         }
+        index();
     }
 
     // Position of `text` in the list, or -1.
     int find(std::string_view text) const {
-        for (std::size_t i = 0; i < texts_.size(); ++i) {
-            if (texts_[i] == text) {
-                return static_cast<int>(i);
+        const std::uint64_t head = headOf(text);
+        for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & (slots_.size() - 1)) {
+            const Slot& slot = slots_[at];
+            if (slot.position < 0) {
+                return -1;
+            }
+            if (slot.head == head && slot.size == text.size() &&
+                std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text) {
+                return slot.position;
             }
         }
-        return -1;
     }
 
   private:
+    struct Slot {
+        std::uint64_t head = 0;
+        std::size_t size = 0;
+        int position = -1;  // -1: free
+    };
+
+    static std::uint64_t headOf(std::string_view text) {
+        std::uint64_t head = 0;
+        if (!text.empty()) {
+            std::memcpy(&head, text.data(), std::min<std::size_t>(text.size(), sizeof head));
+        }
+        return head;
+    }
+    std::size_t slotOf(std::uint64_t head, std::size_t size) const {
+        const std::uint64_t mixed = (head ^ size) * 0x9E3779B97F4A7C15u;
+        return static_cast<std::size_t>(mixed >> 32) & (slots_.size() - 1);
+    }
+
+    void index() {
+        std::size_t count = 2;
+        while (count < 2 * texts_.size()) {
+            count *= 2;
+        }
+        slots_.resize(count);
+        for (std::size_t i = 0; i < texts_.size(); ++i) {
+            if (find(texts_[i]) >= 0) {
+                continue;
+            }
+            const std::uint64_t head = headOf(texts_[i]);
+            std::size_t at = slotOf(head, texts_[i].size());
+            while (slots_[at].position >= 0) {
+                at = (at + 1) & (slots_.size() - 1);
+            }
+            slots_[at] = {head, texts_[i].size(), static_cast<int>(i)};
+        }
+    }
+
     std::vector<std::string> texts_;
+    std::vector<Slot> slots_;
 };
 
 int findBet(int selectionCount, std::string_view text) {

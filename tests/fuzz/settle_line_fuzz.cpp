@@ -3,7 +3,9 @@
 // - a line that settles is one JSON object and nothing more, with no raw control characters;
 // - each line's answer is the answer to that line alone: nothing carries over between lines;
 // - --explain adds the lines and changes nothing else;
-// - several jobs, with blocks ending at any line, answer byte for byte as one.
+// - several jobs, with blocks ending at any line, answer byte for byte as one;
+// - the quick reader of plain slips and the careful reader agree on every line, and on the
+//   whole input read as one line.
 // The same bytes are also read as one leg argument of the flags form.
 
 #include <nlohmann/json.hpp>
@@ -18,6 +20,8 @@
 
 #include "cli/flag_slip.h"
 #include "cli/json_lines.h"
+#include "cli/json_slip.h"
+#include "cli/slip_report.h"
 
 namespace {
 
@@ -124,6 +128,27 @@ std::string answerAll(std::string_view input, bool explain, unsigned jobs, std::
     return out;
 }
 
+// Everything a line comes to: its error, or the slip as understood and its settlement.
+std::string readingOf(std::string_view line, bool carefully) {
+    JsonSlipReader reader;
+    SlipRequest request{};
+    const SlipCheck error =
+        carefully ? reader.readCarefully(line, request) : reader.read(line, request);
+    if (error) {
+        return "error " + error->message();
+    }
+    SlipSettler settler(true);
+    std::string out = describeSlip(request);
+    appendJsonResult(out, settler.settle(request), true);
+    return out;
+}
+
+void checkReadersAgree(std::string_view line) {
+    if (readingOf(line, false) != readingOf(line, true)) {
+        fail("the quick and the careful reader read a line otherwise", line);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -139,6 +164,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("three jobs answered otherwise than one", parallel);
     }
     const std::vector<Line> lines = linesOf(input);
+    checkReadersAgree(input);
+    for (const Line& line : lines) {
+        std::string_view text = line.text;
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
+        }
+        checkReadersAgree(text);
+    }
     const std::vector<std::string_view> plainLines = answerLines(plain);
     const std::vector<std::string_view> explainedLines = answerLines(explained);
     if (explainedLines.size() != plainLines.size()) {
