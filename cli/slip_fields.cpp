@@ -45,7 +45,8 @@ class Utf8List {
                 return -1;
             }
             if (slot.head == head && slot.size == text.size() &&
-                std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text) {
+                (text.size() <= sizeof head ||
+                 std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text)) {
                 return slot.position;
             }
         }
@@ -59,9 +60,11 @@ class Utf8List {
     };
 
     static std::uint64_t headOf(std::string_view text) {
+        // The first eight bytes, or all of a shorter text: then head and size tell it whole.
         std::uint64_t head = 0;
-        if (!text.empty()) {
-            std::memcpy(&head, text.data(), std::min<std::size_t>(text.size(), sizeof head));
+        const std::size_t size = std::min<std::size_t>(text.size(), sizeof head);
+        for (std::size_t i = 0; i < size; ++i) {
+            head |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
         }
         return head;
     }

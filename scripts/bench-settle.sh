@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Times `quorvel-settle --json --jobs N` over files of random valid slips and reports slips per
-# second, the speed-up over one job and peak memory.
+# second, the speed-up over one job and peak memory; then how fast the same file is only read
+# (quorvel-read-slips: the floor) and how near one job comes to it.
 #   scripts/bench-settle.sh [COUNT...]     (default: 1000000 4000000)
 #   JOBS="1 2 4" scripts/bench-settle.sh   (default: 1 and the number of cores)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 build=build-release
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF >/dev/null
-cmake --build $build --target quorvel-settle quorvel-make-slips
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF \
+    -DQUORVEL_BENCH=ON >/dev/null
+cmake --build $build --target quorvel-settle quorvel-make-slips quorvel-read-slips
 
 counts=("$@")
 [ ${#counts[@]} -eq 0 ] && counts=(1000000 4000000)
@@ -19,19 +21,27 @@ for n in "${counts[@]}"; do
     file="$build/slips-$n.jsonl"
     [ -s "$file" ] || $build/bin/quorvel-make-slips "$n" 2026 > "$file"
     one=
-    for j in "${jobs[@]}"; do
-        report=$( { /usr/bin/time -v $build/bin/quorvel-settle --json --jobs "$j" "$file" > /dev/null; } 2>&1 )
+    onecpu=
+    for j in "${jobs[@]}" read; do
+        if [ "$j" = read ]; then
+            run=($build/bin/quorvel-read-slips "$file")
+        else
+            run=($build/bin/quorvel-settle --json --jobs "$j" "$file")
+        fi
+        report=$( { /usr/bin/time -v "${run[@]}" > /dev/null; } 2>&1 )
         seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ {n = split($2, t, ":"); s = 0;
             for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s}' <<< "$report")
         rss=$(awk -F': ' '/Maximum resident set size/ {print $2}' <<< "$report")
         cpu=$(awk -F': ' '/(User|System) time \(seconds\)/ {s += $2} END {print s}' <<< "$report")
         [ -n "$one" ] || one=$seconds
+        [ -n "$onecpu" ] || onecpu=$cpu
         # The machine may be shared: slips per CPU second is the steadier figure for one job.
+        # The read-only row's last figure is one settling job's CPU time over its own.
         awk -v n="$n" -v j="$j" -v s="$seconds" -v c="$cpu" -v kb="$rss" -v one="$one" \
-            -v mb="$(du -m "$file" | cut -f1)" 'BEGIN {
-            printf "%10d %6d %5d %8.2fs %12.0f %7.2fs %18.0f %7.2fx %8.1f MB\n",
+            -v onecpu="$onecpu" -v mb="$(du -m "$file" | cut -f1)" 'BEGIN {
+            printf "%10d %6d %5s %8.2fs %12.0f %7.2fs %18.0f %7.2fx %8.1f MB\n",
                    n, mb, j, s, (s > 0 ? n / s : 0), c, (c > 0 ? n / c : 0),
-                   (s > 0 ? one / s : 0), kb / 1024 }'
+                   (j == "read" ? (c > 0 ? onecpu / c : 0) : (s > 0 ? one / s : 0)), kb / 1024 }'
     done
 done
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
