@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <iterator>
 #include <string_view>
 
@@ -129,6 +131,63 @@ TEST(json_lines, any_number_of_jobs_answers_byte_for_byte_as_one) {
                 EXPECT_TRUE(many.out == one.out);  // megabytes: not printed
             }
         }
+    }
+}
+
+// However many jobs settle, an input that fails is told after the answers to what was read from
+// it, later inputs are not read, and a reader of the answers that goes away stops the reading.
+TEST(json_lines, a_failed_read_or_a_closed_output_ends_the_run_as_one_job_does) {
+    for (const unsigned jobs : {1u, 3u}) {
+        SCOPED_TRACE(::testing::Message() << jobs << " jobs");
+        cli::JsonLinesOptions options;
+        options.jobs = jobs;
+        int reads = 0;
+        const auto failing = [&reads](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            if (reads++ > 0) {
+                errno = EIO;
+                return -1;
+            }
+            const std::string lines = std::string(kWinner) + "\n" + kWinner + "\n";
+            EXPECT_GE(size, lines.size());
+            std::copy(lines.begin(), lines.end(), buffer);
+            return static_cast<std::ptrdiff_t>(lines.size());
+        };
+        const auto neverRead = [](char*, std::size_t) -> std::ptrdiff_t {
+            ADD_FAILURE() << "an input after a failed one was read";
+            return 0;
+        };
+        const cli::JsonInput broken[] = {{"broken", failing}, {"next", neverRead}};
+        std::string out;
+        const cli::JsonLinesOutcome failed = cli::settleJsonLines(
+            broken,
+            [&out](std::string_view text) {
+                out += text;
+                return cli::WriteResult::Written;
+            },
+            options);
+        EXPECT_EQ(failed.end, cli::JsonLinesEnd::ReadFailed);
+        EXPECT_TRUE(failed.error.starts_with("cannot read broken: ")) << failed.error;
+        EXPECT_EQ(lines(out), (std::vector<std::string>{kWinnerResult, kWinnerResult}));
+
+        // Every read a block of winners, without end: the run ends on the closed output alone.
+        const auto endless = [](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            const std::string_view line = "{\"legs\": [{}]}\n";
+            for (std::size_t at = 0; at < size; ++at) {
+                buffer[at] = line[at % line.size()];
+            }
+            return static_cast<std::ptrdiff_t>(size);
+        };
+        const cli::JsonInput forever[] = {{"endless", endless}};
+        options.blockBytes = 4096;
+        int writes = 0;
+        const cli::JsonLinesOutcome closed = cli::settleJsonLines(
+            forever,
+            [&writes](std::string_view) {
+                return ++writes < 3 ? cli::WriteResult::Written : cli::WriteResult::Closed;
+            },
+            options);
+        EXPECT_EQ(closed.end, cli::JsonLinesEnd::OutputClosed);
+        EXPECT_EQ(writes, 3);
     }
 }
 
