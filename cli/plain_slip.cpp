@@ -11,33 +11,51 @@ namespace {
 // Digits a whole number may have here, so that it fits 64 bits without any check.
 constexpr int kMaxDigits = 18;
 
+// A field's name, with its first eight bytes as one number.
+struct Name {
+    std::uint64_t head;
+    std::size_t size;
+    const char* text;
+};
+
+template <std::size_t N>
+consteval Name name(const char (&text)[N]) {
+    Name made{0, N - 1, text};
+    for (std::size_t i = 0; i < N - 1 && i < 8; ++i) {
+        made.head |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    }
+    return made;
+}
+
 // Reads one line front to back; every step answers false at the first byte it does not take.
 class PlainReader {
   public:
     PlainReader(std::string_view line, SlipDraft& draft)
-        : at_(line.data()), end_(line.data() + line.size()), draft_(draft) {}
+        : at_(line.data()), end_(line.data() + line.size()), draft_(draft) {
+        skipSpace();
+    }
 
     bool slip() {
-        if (!object([this](std::string_view key) { return slipField(key); })) {
-            return false;
-        }
-        skipSpace();
-        return at_ == end_;
+        return object([this](std::string_view key) { return slipField(key); }) && at_ == end_;
     }
 
   private:
+    // Every step that takes something passes over the white space after it, so the next one
+    // starts at its own first byte.
     void skipSpace() {
-        if (at_ != end_ && static_cast<unsigned char>(*at_) > ' ') {
-            return;
+        if (at_ != end_ && static_cast<unsigned char>(*at_) <= ' ') {
+            skipMoreSpace();
         }
+    }
+    void skipMoreSpace() {
         while (at_ != end_ && (*at_ == ' ' || *at_ == '\t' || *at_ == '\r' || *at_ == '\n')) {
             ++at_;
         }
     }
     bool take(char c) {
-        skipSpace();
         if (at_ != end_ && *at_ == c) {
             ++at_;
+            skipSpace();
             return true;
         }
         return false;
@@ -64,9 +82,10 @@ class PlainReader {
     // A string without escapes or control characters, in well-formed UTF-8. Eight bytes are
     // looked at a time for the closing quote or a byte that needs a closer look.
     bool string(std::string_view& text) {
-        if (!take('"')) {
+        if (at_ == end_ || *at_ != '"') {
             return false;
         }
+        ++at_;  // white space after the quote is the string's own
         // Worked on in locals: the caller's view may, for all the compiler knows, be this.
         const char* const start = at_;
         const char* at = at_;
@@ -89,6 +108,7 @@ class PlainReader {
             const auto c = static_cast<unsigned char>(*at);
             if (c == '"') {
                 at_ = at + 1;
+                skipSpace();
                 text = std::string_view(start, static_cast<std::size_t>(at - start));
                 return ascii || isUtf8(text);
             }
@@ -112,7 +132,6 @@ class PlainReader {
 
     // A whole number of at most 18 digits, with no fraction or exponent.
     bool integer(std::int64_t& value, std::string_view& written) {
-        skipSpace();
         const char* const start = at_;
         const bool negative = at_ != end_ && *at_ == '-';
         if (negative) {
@@ -130,12 +149,10 @@ class PlainReader {
         }
         value = negative ? -magnitude : magnitude;
         written = std::string_view(start, static_cast<std::size_t>(at_ - start));
+        skipSpace();
         return true;
     }
-    bool integerNext() {
-        skipSpace();
-        return at_ != end_ && (*at_ == '-' || isDigit(*at_));
-    }
+    bool integerNext() const { return at_ != end_ && (*at_ == '-' || isDigit(*at_)); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
     bool literal(std::string_view word) {
@@ -144,10 +161,10 @@ class PlainReader {
             return false;
         }
         at_ += word.size();
+        skipSpace();
         return true;
     }
     bool boolean(bool& value) {
-        skipSpace();
         if (literal("true")) {
             value = true;
             return true;
@@ -159,10 +176,10 @@ class PlainReader {
         return false;
     }
 
-    // Whether the key is `name`, compared in a way the compiler can inline.
-    template <std::size_t N>
-    static bool named(std::string_view key, const char (&name)[N]) {
-        return key.size() == N - 1 && std::memcmp(key.data(), name, N - 1) == 0;
+    static bool is(std::string_view key, std::uint64_t head, const Name& name) {
+        return key.size() == name.size && head == name.head &&
+               ((kTextHeadTellsShortTexts && name.size <= 8) ||
+                key == std::string_view(name.text, name.size));
     }
 
     // Whether a field is new to its object, marking it seen.
@@ -192,10 +209,11 @@ class PlainReader {
     }
 
     bool slipField(std::string_view key) {
-        if (named(key, "legs")) {
+        const std::uint64_t head = textHead(key);
+        if (is(key, head, name("legs"))) {
             return firstSighting(slipSeen_, 1) && legs();
         }
-        if (named(key, "bet")) {
+        if (is(key, head, name("bet"))) {
             if (!firstSighting(slipSeen_, 2)) {
                 return false;
             }
@@ -207,17 +225,17 @@ class PlainReader {
             draft_.bet = BetChoice::Text;
             return string(draft_.betText);
         }
-        if (named(key, "stake")) {
+        if (is(key, head, name("stake"))) {
             return firstSighting(slipSeen_, 4) &&
                    textOrInteger(readStakeText, readStakePence, draft_.unitStake);
         }
-        if (named(key, "eachWay")) {
+        if (is(key, head, name("eachWay"))) {
             return firstSighting(slipSeen_, 8) && text(readEachWay, draft_.eachWay);
         }
-        if (named(key, "taxPaid")) {
+        if (is(key, head, name("taxPaid"))) {
             return firstSighting(slipSeen_, 16) && boolean(draft_.taxPaid);
         }
-        if (named(key, "preferences")) {
+        if (is(key, head, name("preferences"))) {
             return firstSighting(slipSeen_, 32) && preferences();
         }
         return false;
@@ -246,20 +264,21 @@ class PlainReader {
     }
 
     bool legField(std::string_view key, LegDraft& leg, unsigned& seen) {
-        if (named(key, "result")) {
+        const std::uint64_t head = textHead(key);
+        if (is(key, head, name("result"))) {
             return firstSighting(seen, 1) && text(readResult, leg.result);
         }
-        if (named(key, "price")) {
+        if (is(key, head, name("price"))) {
             return firstSighting(seen, 2) && text(readPrice, leg.priceIndex);
         }
-        if (named(key, "oddsOn")) {
+        if (is(key, head, name("oddsOn"))) {
             return firstSighting(seen, 4) && boolean(leg.oddsOn);
         }
-        if (named(key, "rule4")) {
+        if (is(key, head, name("rule4"))) {
             return firstSighting(seen, 8) &&
                    textOrInteger(readRule4Text, readRule4Pence, leg.rule4);
         }
-        if (named(key, "terms")) {
+        if (is(key, head, name("terms"))) {
             return firstSighting(seen, 16) && text(readTerms, leg.terms);
         }
         return false;

@@ -38,14 +38,14 @@ class Utf8List {
 
     // Position of `text` in the list, or -1.
     int find(std::string_view text) const {
-        const std::uint64_t head = headOf(text);
+        const std::uint64_t head = textHead(text);
         for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & (slots_.size() - 1)) {
             const Slot& slot = slots_[at];
             if (slot.position < 0) {
                 return -1;
             }
             if (slot.head == head && slot.size == text.size() &&
-                (text.size() <= sizeof head ||
+                ((kTextHeadTellsShortTexts && text.size() <= sizeof head) ||
                  std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text)) {
                 return slot.position;
             }
@@ -59,15 +59,6 @@ class Utf8List {
         int position = -1;  // -1: free
     };
 
-    static std::uint64_t headOf(std::string_view text) {
-        // The first eight bytes, or all of a shorter text: then head and size tell it whole.
-        std::uint64_t head = 0;
-        const std::size_t size = std::min<std::size_t>(text.size(), sizeof head);
-        for (std::size_t i = 0; i < size; ++i) {
-            head |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
-        }
-        return head;
-    }
     std::size_t slotOf(std::uint64_t head, std::size_t size) const {
         const std::uint64_t mixed = (head ^ size) * 0x9E3779B97F4A7C15u;
         return static_cast<std::size_t>(mixed >> 32) & (slots_.size() - 1);
@@ -83,7 +74,7 @@ class Utf8List {
             if (find(texts_[i]) >= 0) {
                 continue;
             }
-            const std::uint64_t head = headOf(texts_[i]);
+            const std::uint64_t head = textHead(texts_[i]);
             std::size_t at = slotOf(head, texts_[i].size());
             while (slots_[at].position >= 0) {
                 at = (at + 1) & (slots_.size() - 1);

@@ -5,7 +5,9 @@
 // the value; the caller knows the field's name.
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,6 +71,30 @@ SlipCheck readStakePence(std::int64_t pence, std::string_view written, int& unit
 const PreferenceField* findPreference(std::string_view name);
 SlipCheck readPreference(const PreferenceField& field, std::int64_t value, std::string_view written,
                          Preferences& preferences);
+
+// A text's first eight bytes as one number, zero past its end. On a little-endian machine, two
+// texts of eight bytes or fewer with the same length are the same text when these are equal.
+inline std::uint64_t textHead(std::string_view text) {
+    const char* const at = text.data();
+    const std::size_t size = text.size();
+    std::uint64_t head = 0;
+    if (size >= 8) {
+        std::memcpy(&head, at, 8);
+    } else if (size >= 4) {
+        // Two loads that overlap in the middle, each byte landing where one load of all would.
+        std::uint32_t low = 0;
+        std::uint32_t high = 0;
+        std::memcpy(&low, at, 4);
+        std::memcpy(&high, at + size - 4, 4);
+        head = low | (std::uint64_t{high} << (8 * (size - 4)));
+    } else {
+        for (std::size_t i = 0; i < size; ++i) {
+            head |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
+        }
+    }
+    return head;
+}
+inline constexpr bool kTextHeadTellsShortTexts = std::endian::native == std::endian::little;
 
 // Reads a whole decimal integer ("-12"), saturating; false when the text is anything else.
 bool parseInteger(std::string_view text, std::int64_t& value);
