@@ -48,7 +48,8 @@ class PlainReader {
         }
     }
     void skipMoreSpace() {
-        while (at_ != end_ && (*at_ == ' ' || *at_ == '\t' || *at_ == '\r' || *at_ == '\n')) {
+        while (at_ != end_ && static_cast<unsigned char>(*at_) <= ' ' &&
+               (*at_ == ' ' || *at_ == '\t' || *at_ == '\r' || *at_ == '\n')) {
             ++at_;
         }
     }
