@@ -260,8 +260,12 @@ Keys parseKeys(std::string_view text) {
     Key* current = nullptr;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            break;  // a line without its end was cut short: "ab,cd" cut to "ab" reads as another
+                    // value
+        }
         std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        text = text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }

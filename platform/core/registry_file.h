@@ -35,7 +35,7 @@ bool sameName(std::string_view a, std::string_view b);
 
 // The text of the file, and the keys read back from any text: lines that
 // cannot be read (cut short, unknown, not text at all) are skipped, and the
-// rest still load.
+// rest still load. A line is whole only with its line end.
 std::string formatKeys(const Keys& keys);
 Keys parseKeys(std::string_view text);
 

@@ -31,8 +31,10 @@ std::string scratchConfigFolder() {
         std::atexit(removeFolder);
     }
     ::setenv("XDG_CONFIG_HOME", folder().c_str(), 1);
-#endif
     return folder();
+#else
+    return {};
+#endif
 }
 
 }  // namespace quorvel::testing

@@ -10,7 +10,7 @@
 #include "ui/preferences_dialog.h"
 
 #ifndef _WIN32
-#include <sys/stat.h>
+#include "platform/core/accessible_names.h"
 
 #include <filesystem>
 #include <fstream>
@@ -99,6 +99,22 @@ TEST_F(KeptPreferences, kept_values_and_the_tick_come_back_at_the_next_start) {
     type(IDC_STAKE, "100");
     settle();
     EXPECT_TRUE(shows("1.00", "2.00"));
+}
+
+TEST_F(KeptPreferences, keep_is_named_for_screen_readers_and_tabbed_to_just_before_ok) {
+    const DialogDriver dialog = open();
+    const HWND keep = GetDlgItem(dialog.window, IDC_KEEP_PREFERENCES);
+#ifndef _WIN32
+    EXPECT_EQ(platform::accessibleNames(dialog.window)[keep].name, "Keep these preferences");
+#endif
+    SetFocus(GetDlgItem(dialog.window, IDC_L63_BONUS));
+    pressKey(VK_TAB);
+    pumpMessages(dialog.window);
+    EXPECT_EQ(GetFocus(), keep);
+    pressKey(VK_TAB);
+    pumpMessages(dialog.window);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog.window, IDOK));
+    dialog.click(IDCANCEL);
 }
 
 TEST_F(KeptPreferences, ok_unticked_removes_everything_and_cancel_changes_nothing) {
