@@ -222,8 +222,9 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD /*reserved*/, DW
     if (!validValueName(name) || (data == nullptr && size != 0)) {
         return ERROR_INVALID_PARAMETER;
     }
-    Value value{name, type, std::string(reinterpret_cast<const char*>(data), size)};
-    return statusOf(updateKeys(where.folder, [&](Keys& keys) {
+    Value value{name, type,
+                data != nullptr ? std::string(reinterpret_cast<const char*>(data), size) : ""};
+    const Status written = updateKeys(where.folder, [&](Keys& keys) {
         Key* kept = findKey(keys, where.path);
         if (kept == nullptr) {
             // Removed by another program since it was opened: made again.
@@ -231,13 +232,16 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD /*reserved*/, DW
         }
         for (Value& existing : kept->values) {
             if (sameName(existing.name, name)) {
+                // The same again is not written: a user pressing OK twice waits for no disk.
+                const bool changed = existing.type != value.type || existing.data != value.data;
                 existing = value;
-                return true;
+                return changed;
             }
         }
         kept->values.push_back(value);
         return true;
-    }));
+    });
+    return written == Status::missing ? ERROR_SUCCESS : statusOf(written);
 }
 
 LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD /*reserved*/, LPDWORD type,
