@@ -60,6 +60,16 @@ typedef HBRUSH__* HBRUSH;
 struct HMENU__;
 typedef HMENU__* HMENU;
 
+// The registry
+typedef LONG LSTATUS;
+typedef DWORD REGSAM;
+typedef BYTE* LPBYTE;
+typedef DWORD* LPDWORD;
+struct HKEY__;
+typedef HKEY__* HKEY;
+typedef HKEY* PHKEY;
+struct SECURITY_ATTRIBUTES;
+
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
@@ -202,6 +212,27 @@ struct NMLVKEYDOWN {
 
 #define CF_TEXT 1
 #define GMEM_MOVEABLE 0x0002
+
+// The registry. HKEY_CURRENT_USER\Software\<Program> is kept, per user, in
+// one file: $XDG_CONFIG_HOME/<program in lower case>/registry (~/.config when
+// XDG_CONFIG_HOME is unset); no other key can be created.
+#define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000001u)))
+#define REG_NONE 0
+#define REG_SZ 1
+#define REG_BINARY 3
+#define REG_DWORD 4
+#define REG_OPTION_NON_VOLATILE 0x00000000
+#define REG_CREATED_NEW_KEY 0x00000001
+#define REG_OPENED_EXISTING_KEY 0x00000002
+#define KEY_READ 0x20019
+#define KEY_WRITE 0x20006
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
+#define ERROR_MORE_DATA 234L
 
 // ---------------------------------------------------------------------------
 // Messages
@@ -474,6 +505,17 @@ BOOL WINAPI OpenClipboard(HWND owner);
 BOOL WINAPI EmptyClipboard(void);
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
 BOOL WINAPI CloseClipboard(void);
+
+LSTATUS WINAPI RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass,
+                               DWORD options, REGSAM access, const SECURITY_ATTRIBUTES* security,
+                               PHKEY result, LPDWORD disposition);
+LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
+LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type,
+                              const BYTE* data, DWORD size);
+LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type,
+                                LPBYTE data, LPDWORD size);
+LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey);
+LSTATUS WINAPI RegCloseKey(HKEY key);
 
 // The program's entry, defined by the program; on Linux main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,

@@ -75,7 +75,7 @@
 #define IDC_ABOUT_WEB_PAGE 1023
 #define IDC_ABOUT_EMAIL 1024
 
-// Preferences: the seven edit boxes and their up-down controls
+// Preferences: the seven edit boxes, their up-down controls and "Keep"
 #define IDC_TAX_RATE 1023
 #define IDC_L15_CONSOLATION 1024
 #define IDC_L15_BONUS 1025
@@ -90,6 +90,7 @@
 #define IDC_L31_BONUS_SPIN 20484
 #define IDC_L63_CONSOLATION_SPIN 20485
 #define IDC_L63_BONUS_SPIN 20486
+#define IDC_KEEP_PREFERENCES 1032
 
 // Place Odds Calculator
 #define IDC_PLACE_ODDS_CLOSE 8

@@ -1,6 +1,7 @@
 #include "ui/app_shell.h"
 
 #include "resources/resource.h"
+#include "ui/kept_preferences.h"
 #include "ui/main_dialog.h"
 
 namespace quorvel {
@@ -31,6 +32,7 @@ HWND createMainDialog(HINSTANCE instance) {
 void onMainCreate(const CREATESTRUCTA& creation) {
     appState.placeListed = 0;
     appState.preferences = startPreferences();
+    loadKeptPreferences(appState);
     appState.selectionCount = 1;
     appState.instance = creation.hInstance;
     PostMessageA(appState.mainDialog, initMainDialogMessage, 0, 0);

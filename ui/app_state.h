@@ -16,6 +16,7 @@ struct AppState {
     int selectionCount;  // the "Selections" button checked, 1..6
     HINSTANCE instance;
     HWND mainDialog;
+    int keepPreferences;  // "Keep these preferences" is ticked: they are kept between runs
 };
 
 }  // namespace quorvel

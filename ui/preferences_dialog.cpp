@@ -8,6 +8,7 @@
 #include "engine/settle_amounts.h"
 #include "resources/resource.h"
 #include "ui/app_state.h"
+#include "ui/kept_preferences.h"
 
 namespace quorvel {
 namespace {
@@ -69,6 +70,24 @@ bool checkAndStore(HWND dialog) {
     return true;
 }
 
+// Keeps the stored preferences for the next start, or removes what was kept,
+// as "Keep these preferences" says. They are in use for this run either way.
+void keepOrRemove(HWND dialog) {
+    const bool keep = IsDlgButtonChecked(dialog, IDC_KEEP_PREFERENCES) == BST_CHECKED;
+    application->keepPreferences = keep ? 1 : 0;
+    if (keep && !keepPreferences(application->preferences)) {
+        MessageBoxA(dialog,
+                    "These preferences could not be kept for the next start. They are used "
+                    "until Quorvel closes.",
+                    nullptr, MB_OK | MB_ICONWARNING);
+    } else if (!keep && !forgetPreferences()) {
+        MessageBoxA(dialog,
+                    "The preferences kept before could not be removed, so the next start "
+                    "may use them again. These are used until Quorvel closes.",
+                    nullptr, MB_OK | MB_ICONWARNING);
+    }
+}
+
 }  // namespace
 
 INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,6 +95,8 @@ INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam,
         case WM_INITDIALOG:
             application = reinterpret_cast<AppState*>(lParam);
             createSpinControls(dialog);
+            CheckDlgButton(dialog, IDC_KEEP_PREFERENCES,
+                           application->keepPreferences != 0 ? BST_CHECKED : BST_UNCHECKED);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
@@ -83,6 +104,7 @@ INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam,
                     if (!checkAndStore(dialog)) {
                         return FALSE;
                     }
+                    keepOrRemove(dialog);
                     EndDialog(dialog, 1);
                     return TRUE;
                 case IDCANCEL:

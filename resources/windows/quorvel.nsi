@@ -76,4 +76,10 @@ Section "Uninstall"
     ; Only if empty: files the user put there stay.
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; Preferences kept with "Keep these preferences" go only when the user says
+    ; so; a silent uninstall keeps them.
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+        "Also remove the preferences ${PRODUCT} keeps for you?" /SD IDNO IDNO keepPreferences
+    DeleteRegKey HKCU "Software\${PRODUCT}"
+keepPreferences:
 SectionEnd

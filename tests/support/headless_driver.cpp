@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/headless/headless_view.h"
+#include "tests/support/scratch_config.h"
 #include "tests/support/ui_driver.h"
 
 namespace quorvel::testing {
@@ -68,6 +69,7 @@ std::vector<HWND> openWindows() {
 }
 
 void WindowTest::SetUp() {
+    scratchConfigFolder();
     view() = std::make_unique<platform::HeadlessView>();
     view()->onFailure([](const std::string& what) { ADD_FAILURE() << what; });
 }
