@@ -3,9 +3,14 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <utility>
+#include <vector>
 
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/adapter.h"
 #include "platform/qt/qt_view.h"
 #include "platform/qt/widgets.h"
@@ -72,6 +77,44 @@ void showText(QLineEdit* edit, const QString& text, bool readOnly) {
     }
 }
 
+// A command's result shown in read-only boxes is said at once, the boxes it
+// filled in one turn together and in that order ("Total stake £1.00.
+// Returns £2.73."), with the focus left where it is. It is said again when
+// the command shows the same amounts again; a box emptied says nothing, and
+// nor does the box with the focus, which a screen reader reads itself.
+void announceResult(QLineEdit* edit, const QString& text) {
+    if (text.isEmpty() || edit->hasFocus() || !edit->isVisible()) {
+        return;
+    }
+    static std::vector<std::pair<QPointer<QLineEdit>, QString>> pending;
+    if (pending.empty()) {
+        QTimer::singleShot(0, [] {
+            QPointer<QWidget> window;
+            QStringList said;
+            for (const auto& [box, shown] : pending) {
+                if (box.isNull() || (window != nullptr && box->window() != window)) {
+                    continue;
+                }
+                window = box->window();
+                QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box.data());
+                const QString name = i != nullptr ? i->text(QAccessible::Name) : QString();
+                said.append(name.isEmpty() ? shown : name + QLatin1Char(' ') + shown);
+            }
+            pending.clear();
+            if (window != nullptr) {
+                announce(window, said.join(QStringLiteral(". ")) + QLatin1Char('.'));
+            }
+        });
+    }
+    for (auto& [box, shown] : pending) {
+        if (box == edit) {
+            shown = text;
+            return;
+        }
+    }
+    pending.emplace_back(edit, text);
+}
+
 void showSelection(QLineEdit* edit, const Window& w) {
     const int start = static_cast<int>(w.selectionStart);
     const int end = static_cast<int>(w.selectionEnd);
@@ -112,6 +155,9 @@ void apply(QtView&, QWidget* widget, const Window& w, Change what) {
         case Change::Text:
             showText(edit, decoded(w.text), (w.style & ES_READONLY) != 0);
             showSelection(edit, w);
+            if ((w.style & ES_READONLY) != 0) {
+                announceResult(edit, edit->text());
+            }
             break;
         case Change::Selection:
             showSelection(edit, w);
