@@ -81,5 +81,21 @@ TEST_F(AssistiveTool, text_put_in_through_the_interface_is_typed_and_a_read_only
     EXPECT_EQ(textOf(IDC_SHOWN), "1.00");
 }
 
+// A screen reader follows an item that reports the focus, and reads a closed
+// list's value as its text.
+TEST_F(AssistiveTool, a_list_changed_away_from_the_focus_keeps_the_focus_out_of_its_items) {
+    SetFocus(item(IDC_NAME));
+    SendMessageA(item(IDC_LIST), CB_SETCURSEL, 1, 0);
+    pump();
+    QAccessibleInterface* items = of(IDC_LIST)->child(0);
+    ASSERT_NE(items, nullptr);
+    for (int i = 0; i < items->childCount(); ++i) {
+        EXPECT_FALSE(items->child(i)->state().focused) << i;
+    }
+    QAccessibleTextInterface* value = of(IDC_LIST)->textInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->text(0, value->characterCount()), widget<QComboBox>(IDC_LIST)->itemText(1));
+}
+
 }  // namespace
 }  // namespace quorvel::platform::qt::testing
