@@ -220,10 +220,12 @@ def run_checks(orca):
     check("settle")
 
     # The dialogs: named, with the focus in them, and back on Esc.
-    step("About", ["alt+h", "b"], r"About this Program dialog",
+    step("Help menu", ["alt+h"], r"About")
+    step("About", ["b"], r"About this Program dialog",
          must=[r"Quorvel for Windows", r"OK push button"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
-    step("Show Working", ["alt+o", "w"], r"Working dialog", must=[r"Bets: 1", r"Returns: £1\.95"])
+    step("Options menu", ["alt+o"], r"Preferences")
+    step("Show Working", ["w"], r"Working dialog", must=[r"Bets: 1", r"Returns: £1\.95"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
     check("dialogs")
     print("Orca checks passed")
