@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,16 +40,46 @@ Difference differenceOf(const QString& before, const QString& after) {
     return {from, before.size() - from - tail, after.size() - from - tail};
 }
 
+// Changes screen readers are not told of, for as long as it lives.
+class Unannounced {
+  public:
+    Unannounced() : announce_(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+    ~Unannounced() { QAccessible::installUpdateHandler(announce_); }
+    Unannounced(const Unannounced&) = delete;
+    Unannounced& operator=(const Unannounced&) = delete;
+
+  private:
+    QAccessible::UpdateHandler announce_;
+};
+
+// A box's selection changes as the focus comes and goes (the dialog selects
+// a box's text as Tab enters it; the widget drops its selection as the focus
+// leaves). Told of it, a screen reader says the text and "selected" before
+// the box's name, and "unselected" after it; it reads the selection of the
+// box with the focus by itself.
+class QuietSelectionAcrossFocus final : public QObject {
+  public:
+    explicit QuietSelectionAcrossFocus(QLineEdit* edit) : QObject(edit) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusOut) {
+            return false;
+        }
+        const Unannounced quiet;
+        watched->event(event);
+        return true;
+    }
+};
+
 // The core's edit control keeps the undo history. The widget keeps its own
 // too, a step for every character inserted or removed, for as long as the
 // widget lives: over a day of slips that grows without end. Setting the text
 // the widget already shows empties it; screen readers have heard the change,
 // so they are not told of the same text again.
 void forgetUndoHistory(QLineEdit* edit) {
-    const QAccessible::UpdateHandler announce =
-        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    const Unannounced quiet;
     edit->setText(edit->text());
-    QAccessible::installUpdateHandler(announce);
 }
 
 // Only the part that changed is replaced, so that a screen reader hears one
@@ -118,6 +149,10 @@ void announceResult(QLineEdit* edit, const QString& text) {
 void showSelection(QLineEdit* edit, const Window& w) {
     const int start = static_cast<int>(w.selectionStart);
     const int end = static_cast<int>(w.selectionEnd);
+    std::optional<Unannounced> quiet;
+    if (!edit->hasFocus()) {
+        quiet.emplace();
+    }
     if (start == end) {
         edit->setCursorPosition(end);
     } else {
@@ -130,6 +165,7 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
     edit->setDragEnabled(false);
+    edit->installEventFilter(new QuietSelectionAcrossFocus(edit));
     const HWND handle = w.handle;
     const auto selected = [&view, edit, handle] {
         if (view.syncing()) {

@@ -196,6 +196,10 @@ def run_checks(orca):
     step("Tab to the stake", ["Tab"], r"Stake \(pence per unit\) text")
     step("type 100", ["1", "0", "0"], r"0.*0")
     step("Tab to Each Way", ["Tab"], r"Each Way combo box", must=[r"Win"])
+    # An edit box is heard by its name, then its text; leaving it says nothing.
+    step("back to the stake", ["shift+Tab"], r"Stake",
+         must=[r"^left shift  \| Stake \(pence per unit\) text\. \| 100 selected\.$"])
+    step("on to Each Way", ["Tab"], r"Each Way combo box", must_not=[r"selected"])
     step("Down to E/D", ["Down"], r"E/D", must_not=[r"Result \d combo box"])
     step("Up to Win", ["Up"], r"Win", must_not=[r"Result \d combo box"])
     step("Tab to Bet", ["Tab"], r"Bet combo box", must=[r"Single"])
