@@ -231,6 +231,16 @@ def run_checks(orca):
     step("Options menu", ["alt+o"], r"Preferences")
     step("Show Working", ["w"], r"Working dialog", must=[r"Bets: 1", r"Returns: £1\.95"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
+    step("Options menu", ["alt+o"], r"Preferences")
+    step("Preferences", ["p"], r"Preferences dialog")
+    step("Tab", ["Tab"], r"Cancel push button")
+    step("Tab to the tax rate", ["Tab"], r"Tax Rate \(%\) text\. \| 9 selected")
+    # The Lucky boxes, each heard by its column and its bet.
+    for lucky in ("15", "31", "63"):
+        step("Tab", ["Tab"], r"text", must=[r"^tab  \| Consolation odds Lucky %s text" % lucky])
+        step("Tab", ["Tab"], r"text",
+             must=[r"^tab  \| All-Winner bonus \(%%\) Lucky %s text" % lucky])
+    step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog")
     check("dialogs")
     print("Orca checks passed")
 
