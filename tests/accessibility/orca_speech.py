@@ -221,6 +221,7 @@ def run_checks(orca):
          must=[r"Total stake £1\.09\. Returns £2\.00\."], must_not=[r"push button", r"Clear"])
     step("Down in Rule 4", ["Down"], r"5p per £", must_not=[r"Returns"])
     step("Settle again", ["Return"], r"Returns £", must=[r"Returns £1\.95\."])
+    step("and again", ["Return"], r"Returns £", must=[r"Returns £1\.95\."])
     check("settle")
 
     # The dialogs: named, with the focus in them, and back on Esc.
