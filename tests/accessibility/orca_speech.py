@@ -224,6 +224,12 @@ def run_checks(orca):
     step("and again", ["Return"], r"Returns £", must=[r"Returns £1\.95\."])
     check("settle")
 
+    # The menus: the focus goes from menu to menu, not back into the window.
+    step("F10", ["F10"], r"Options", must_not=[r"combo box|push button"])
+    step("Right to Help", ["Right"], r"About", must_not=[r"combo box|push button"])
+    step("Esc leaves the menus", ["Escape", "Escape"], r"Rule 4 combo box")
+    check("menus")
+
     # The dialogs: named, with the focus in them, and back on Esc.
     step("Help menu", ["alt+h"], r"About")
     step("About", ["b"], r"About this Program dialog",
