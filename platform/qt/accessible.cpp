@@ -240,6 +240,58 @@ QAccessibleInterface* radioGroupOf(const QObject* object) {
                                                    : nullptr;
 }
 
+// A static text that labels no control: part of what its window says, such
+// as the product and version lines of an About box.
+bool isLooseText(HWND handle) {
+    const Window* w = findWindow(handle);
+    return w != nullptr && w->kind == ControlKind::Static && w->type() != SS_ICON &&
+           w->type() != BS_GROUPBOX && assistive().labelFor &&
+           assistive().labelFor(handle).isEmpty();
+}
+
+// A text just above a control heads a column of controls (a grid's column
+// heading that names none of them on its own).
+bool headsAControl(const QWidget* text) {
+    const QRect at = text->geometry();
+    for (const QObject* child : text->parentWidget()->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        const Window* control =
+            w != nullptr && assistive().handleOf ? findWindow(assistive().handleOf(w)) : nullptr;
+        if (control == nullptr || control->kind == ControlKind::Static ||
+            (control->kind == ControlKind::Button && control->type() == BS_GROUPBOX)) {
+            continue;
+        }
+        const QRect other = w->geometry();
+        if (other.left() <= at.right() && at.left() <= other.right() && other.top() > at.bottom() &&
+            other.top() <= at.bottom() + at.height()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The loose texts of a window's client area, top to bottom, left to right.
+QStringList looseTextsOf(const QWidget* client) {
+    std::vector<const QWidget*> texts;
+    for (const QObject* child : client->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        if (w != nullptr && !w->isHidden() && assistive().handleOf &&
+            isLooseText(assistive().handleOf(w)) && !headsAControl(w)) {
+            texts.push_back(w);
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const QWidget* a, const QWidget* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    QStringList said;
+    for (const QWidget* w : texts) {
+        if (const QString text = w->accessibleName().trimmed(); !text.isEmpty()) {
+            said.append(text);
+        }
+    }
+    return said;
+}
+
 // What the view's controls have in common: the name the view worked out,
 // the labels it came from, the focusable state and the focus action.
 class ControlAccessible : public QAccessibleWidget {
@@ -292,6 +344,16 @@ class ControlAccessible : public QAccessibleWidget {
             add(QAccessible::Label, assistive().labelsOf);
         }
         add(QAccessible::Labelled, assistive().labelFor);
+        // A loose text is part of its window's description, and labels the
+        // window: screen readers read it there, in full, as the window opens,
+        // rather than only those of its loose texts that look like sentences.
+        if ((match & QAccessible::Labelled) != 0 && isLooseText(handle) &&
+            !headsAControl(widget())) {
+            if (QAccessibleInterface* window =
+                    QAccessible::queryAccessibleInterface(widget()->window())) {
+                found.append({window, QAccessible::Labelled});
+            }
+        }
         return found;
     }
 
@@ -542,10 +604,17 @@ class WindowAccessible final : public QAccessibleWidget {
   public:
     WindowAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
+    // Described by its loose texts.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             return widget()->accessibleName().isEmpty() ? widget()->windowTitle()
                                                         : widget()->accessibleName();
+        }
+        if (t == QAccessible::Description) {
+            const auto* frame = dynamic_cast<const WindowFrame*>(widget());
+            const QStringList texts =
+                frame != nullptr ? looseTextsOf(frame->client()) : QStringList{};
+            return texts.isEmpty() ? QString() : texts.join(QStringLiteral(". ")) + u'.';
         }
         return QAccessibleWidget::text(t);
     }

@@ -185,7 +185,7 @@ def run_checks(orca):
 
     # The window opens with the focus on the first count button.
     step("start", [], r"selected radio button",
-         must=[r"Quorvel for Windows V1\.3 dialog", r"No of Selections panel"])
+         must=[r"Quorvel for Windows V1\.3 dialog\. \| No of Selections panel"])
     # The count buttons: the focus stays on them, whatever lists refill.
     step("Right to 2", ["Right"], r"radio button", must=[r"\b2\b"], must_not=[r"combo box"])
     step("Left to 1", ["Left"], r"radio button", must=[r"\b1\b"], must_not=[r"combo box"])
@@ -233,7 +233,7 @@ def run_checks(orca):
     # The dialogs: named, with the focus in them, and back on Esc.
     step("Help menu", ["alt+h"], r"About")
     step("About", ["b"], r"About this Program dialog",
-         must=[r"Quorvel for Windows", r"OK push button"])
+         must=[r"About this Program dialog Quorvel for Windows\. Version 1\.3\.", r"OK push button"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
     step("Options menu", ["alt+o"], r"Preferences")
     step("Show Working", ["w"], r"Working dialog", must=[r"Bets: 1", r"Returns: £1\.95"])
