@@ -97,5 +97,17 @@ TEST_F(AssistiveTool, a_list_changed_away_from_the_focus_keeps_the_focus_out_of_
     EXPECT_EQ(value->text(0, value->characterCount()), widget<QComboBox>(IDC_LIST)->itemText(1));
 }
 
+// A window is described by its texts that label no control (labels and
+// group boxes are not part of it), which in turn label the window: screen
+// readers read them all as it opens, and each only once.
+TEST_F(AssistiveTool, a_window_is_described_by_its_texts_that_label_no_control) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(view().widgetOf(dialog));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Description), "Centred.");
+    const auto labelled = of(IDC_CENTRED)->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled.front().first, window);
+}
+
 }  // namespace
 }  // namespace quorvel::platform::qt::testing
