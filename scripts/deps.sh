@@ -21,6 +21,9 @@ packages=(
     # typed into it, a private session bus, the accessibility bus and registry,
     # and the Python client a screen reader uses
     xvfb xdotool dbus at-spi2-core python3-pyatspi
+    # what the screen reader Orca says of it (tests/accessibility/orca_speech.py),
+    # and a window manager, which gives the dialogs the focus
+    orca openbox
 )
 
 "$(dirname "$0")/install-missing.sh" "${packages[@]}"

@@ -240,15 +240,68 @@ QAccessibleInterface* radioGroupOf(const QObject* object) {
                                                    : nullptr;
 }
 
+// A static text that labels no control: part of what its window says, such
+// as the product and version lines of an About box.
+bool isLooseText(HWND handle) {
+    const Window* w = findWindow(handle);
+    return w != nullptr && w->kind == ControlKind::Static && w->type() != SS_ICON &&
+           w->type() != BS_GROUPBOX && assistive().labelFor &&
+           assistive().labelFor(handle).isEmpty();
+}
+
+// A text just above a control heads a column of controls (a grid's column
+// heading that names none of them on its own).
+bool headsAControl(const QWidget* text) {
+    const QRect at = text->geometry();
+    for (const QObject* child : text->parentWidget()->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        const Window* control =
+            w != nullptr && assistive().handleOf ? findWindow(assistive().handleOf(w)) : nullptr;
+        if (control == nullptr || control->kind == ControlKind::Static ||
+            (control->kind == ControlKind::Button && control->type() == BS_GROUPBOX)) {
+            continue;
+        }
+        const QRect other = w->geometry();
+        if (other.left() <= at.right() && at.left() <= other.right() && other.top() > at.bottom() &&
+            other.top() <= at.bottom() + at.height()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The loose texts of a window's client area, top to bottom, left to right.
+QStringList looseTextsOf(const QWidget* client) {
+    std::vector<const QWidget*> texts;
+    for (const QObject* child : client->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        if (w != nullptr && !w->isHidden() && assistive().handleOf &&
+            isLooseText(assistive().handleOf(w)) && !headsAControl(w)) {
+            texts.push_back(w);
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const QWidget* a, const QWidget* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    QStringList said;
+    for (const QWidget* w : texts) {
+        if (const QString text = w->accessibleName().trimmed(); !text.isEmpty()) {
+            said.append(text);
+        }
+    }
+    return said;
+}
+
 // What the view's controls have in common: the name the view worked out,
 // the labels it came from, the focusable state and the focus action.
 class ControlAccessible : public QAccessibleWidget {
   public:
     ControlAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
+    // The name without the blanks that place a text on the screen.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            return widget()->accessibleName();
+            return widget()->accessibleName().trimmed();
         }
         return QAccessibleWidget::text(t);
     }
@@ -282,10 +335,25 @@ class ControlAccessible : public QAccessibleWidget {
                 }
             }
         };
-        if (radioGroupOf(widget()) == nullptr) {
+        // A control named after several labels (a row's and a column's) is
+        // labelled by none of them: screen readers say the first label they
+        // find in the place of the name, and every control of a row would
+        // sound alike.
+        if (radioGroupOf(widget()) == nullptr && assistive().labelsOf &&
+            assistive().labelsOf(handle).size() == 1) {
             add(QAccessible::Label, assistive().labelsOf);
         }
         add(QAccessible::Labelled, assistive().labelFor);
+        // A loose text is part of its window's description, and labels the
+        // window: screen readers read it there, in full, as the window opens,
+        // rather than only those of its loose texts that look like sentences.
+        if ((match & QAccessible::Labelled) != 0 && isLooseText(handle) &&
+            !headsAControl(widget())) {
+            if (QAccessibleInterface* window =
+                    QAccessible::queryAccessibleInterface(widget()->window())) {
+                found.append({window, QAccessible::Labelled});
+            }
+        }
         return found;
     }
 
@@ -354,15 +422,45 @@ class ButtonAccessible final : public ControlAccessible {
     void act(HWND handle, const QString&) override { assistive().click(handle); }
 };
 
-class ListAccessible final : public ControlAccessible {
+// A drop-down list. Its current item is also offered as read-only text:
+// screen readers that find no selection in a closed list read its value
+// there.
+class ListAccessible final : public ControlAccessible, public QAccessibleTextInterface {
   public:
     explicit ListAccessible(QWidget* widget) : ControlAccessible(widget, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return ControlAccessible::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) {
             return list()->currentText();
         }
         return ControlAccessible::text(t);
+    }
+
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return list()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(list()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 
     QAccessible::State state() const override {
@@ -506,10 +604,17 @@ class WindowAccessible final : public QAccessibleWidget {
   public:
     WindowAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
+    // Described by its loose texts.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             return widget()->accessibleName().isEmpty() ? widget()->windowTitle()
                                                         : widget()->accessibleName();
+        }
+        if (t == QAccessible::Description) {
+            const auto* frame = dynamic_cast<const WindowFrame*>(widget());
+            const QStringList texts =
+                frame != nullptr ? looseTextsOf(frame->client()) : QStringList{};
+            return texts.isEmpty() ? QString() : texts.join(QStringLiteral(". ")) + u'.';
         }
         return QAccessibleWidget::text(t);
     }
@@ -519,6 +624,42 @@ class WindowAccessible final : public QAccessibleWidget {
         s.modal = widget()->windowModality() != Qt::NonModal;
         return s;
     }
+};
+
+// What a window tells screen readers without moving the focus, such as the
+// amounts a command has just shown: a notification, which they read when it
+// shows. Nothing on the screen stands for it; it hangs on an anchor object in
+// the window, which takes it along when the window goes.
+class NotificationAccessible final : public QAccessibleInterface {
+  public:
+    NotificationAccessible(QObject* anchor, QWidget* window) : anchor_(anchor), window_(window) {}
+
+    void setMessage(const QString& message) { message_ = message; }
+
+    bool isValid() const override { return !anchor_.isNull() && !window_.isNull(); }
+    QObject* object() const override { return anchor_; }
+    QWindow* window() const override {
+        return window_.isNull() ? nullptr : window_->windowHandle();
+    }
+    QAccessibleInterface* parent() const override {
+        return window_.isNull() ? nullptr : QAccessible::queryAccessibleInterface(window_);
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? message_ : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QPointer<QObject> anchor_;
+    QPointer<QWidget> window_;
+    QString message_;
 };
 
 QAccessibleInterface* create(const QString&, QObject* object) {
@@ -559,6 +700,22 @@ QAccessibleInterface* create(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+void announce(QWidget* widget, const QString& text) {
+    QWidget* window = widget->window();
+    const QString anchorName = QStringLiteral("quorvel_notification");
+    auto* anchor = window->findChild<QObject*>(anchorName, Qt::FindDirectChildrenOnly);
+    if (anchor == nullptr) {
+        anchor = new QObject(window);
+        anchor->setObjectName(anchorName);
+        QAccessible::registerAccessibleInterface(new NotificationAccessible(anchor, window));
+    }
+    auto* notification =
+        static_cast<NotificationAccessible*>(QAccessible::queryAccessibleInterface(anchor));
+    notification->setMessage(text);
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
 
 void installAccessibleInterfaces(AssistiveInput input) {
     static const bool installed = [] {

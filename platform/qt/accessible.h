@@ -13,6 +13,7 @@
 #include "platform/win32.h"
 
 class QObject;
+class QWidget;
 
 namespace quorvel::platform::qt {
 
@@ -28,5 +29,9 @@ struct AssistiveInput {
 
 // Interfaces for the widgets input.handleOf knows; an empty input uninstalls.
 void installAccessibleInterfaces(AssistiveInput input);
+
+// Tells screen readers text about the window that shows widget, as a
+// notification of that window: it is said without moving the focus.
+void announce(QWidget* widget, const QString& text);
 
 }  // namespace quorvel::platform::qt

@@ -43,14 +43,21 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
 
 // The current item, selected in the list that drops down too: a screen
 // reader told of the change reads the new item there, not the one the list
-// showed when it was last open.
+// showed when it was last open. The item is its list's current one only
+// while the list has the focus or is open: the current item reports the
+// focus, and a screen reader would follow it into a list refilled while the
+// focus is on another control.
 void showCurrent(QComboBox* list, int current) {
     QAbstractItemView* items = list->view();
+    QItemSelectionModel* selection = items->selectionModel();
     const QModelIndex index = list->model()->index(current, list->modelColumn());
-    if (index.isValid()) {
-        items->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    if (!index.isValid()) {
+        selection->clear();
+    } else if (items->isVisible() || list->hasFocus()) {
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     } else {
-        items->selectionModel()->clear();
+        selection->clearCurrentIndex();
+        selection->select(index, QItemSelectionModel::ClearAndSelect);
     }
     list->setCurrentIndex(current);
 }

@@ -3,9 +3,15 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/core/code_page.h"
 #include "platform/core/input.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/adapter.h"
 #include "platform/qt/qt_view.h"
 #include "platform/qt/widgets.h"
@@ -34,16 +40,46 @@ Difference differenceOf(const QString& before, const QString& after) {
     return {from, before.size() - from - tail, after.size() - from - tail};
 }
 
+// Changes screen readers are not told of, for as long as it lives.
+class Unannounced {
+  public:
+    Unannounced() : announce_(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+    ~Unannounced() { QAccessible::installUpdateHandler(announce_); }
+    Unannounced(const Unannounced&) = delete;
+    Unannounced& operator=(const Unannounced&) = delete;
+
+  private:
+    QAccessible::UpdateHandler announce_;
+};
+
+// A box's selection changes as the focus comes and goes (the dialog selects
+// a box's text as Tab enters it; the widget drops its selection as the focus
+// leaves). Told of it, a screen reader says the text and "selected" before
+// the box's name, and "unselected" after it; it reads the selection of the
+// box with the focus by itself.
+class QuietSelectionAcrossFocus final : public QObject {
+  public:
+    explicit QuietSelectionAcrossFocus(QLineEdit* edit) : QObject(edit) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusOut) {
+            return false;
+        }
+        const Unannounced quiet;
+        watched->event(event);
+        return true;
+    }
+};
+
 // The core's edit control keeps the undo history. The widget keeps its own
 // too, a step for every character inserted or removed, for as long as the
 // widget lives: over a day of slips that grows without end. Setting the text
 // the widget already shows empties it; screen readers have heard the change,
 // so they are not told of the same text again.
 void forgetUndoHistory(QLineEdit* edit) {
-    const QAccessible::UpdateHandler announce =
-        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    const Unannounced quiet;
     edit->setText(edit->text());
-    QAccessible::installUpdateHandler(announce);
 }
 
 // Only the part that changed is replaced, so that a screen reader hears one
@@ -72,9 +108,51 @@ void showText(QLineEdit* edit, const QString& text, bool readOnly) {
     }
 }
 
+// A command's result shown in read-only boxes is said at once, the boxes it
+// filled in one turn together and in that order ("Total stake £1.00.
+// Returns £2.73."), with the focus left where it is. It is said again when
+// the command shows the same amounts again; a box emptied says nothing, and
+// nor does the box with the focus, which a screen reader reads itself.
+void announceResult(QLineEdit* edit, const QString& text) {
+    if (text.isEmpty() || edit->hasFocus() || !edit->isVisible()) {
+        return;
+    }
+    static std::vector<std::pair<QPointer<QLineEdit>, QString>> pending;
+    if (pending.empty()) {
+        QTimer::singleShot(0, [] {
+            QPointer<QWidget> window;
+            QStringList said;
+            for (const auto& [box, shown] : pending) {
+                if (box.isNull() || (window != nullptr && box->window() != window)) {
+                    continue;
+                }
+                window = box->window();
+                QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box.data());
+                const QString name = i != nullptr ? i->text(QAccessible::Name) : QString();
+                said.append(name.isEmpty() ? shown : name + QLatin1Char(' ') + shown);
+            }
+            pending.clear();
+            if (window != nullptr) {
+                announce(window, said.join(QStringLiteral(". ")) + QLatin1Char('.'));
+            }
+        });
+    }
+    for (auto& [box, shown] : pending) {
+        if (box == edit) {
+            shown = text;
+            return;
+        }
+    }
+    pending.emplace_back(edit, text);
+}
+
 void showSelection(QLineEdit* edit, const Window& w) {
     const int start = static_cast<int>(w.selectionStart);
     const int end = static_cast<int>(w.selectionEnd);
+    std::optional<Unannounced> quiet;
+    if (!edit->hasFocus()) {
+        quiet.emplace();
+    }
     if (start == end) {
         edit->setCursorPosition(end);
     } else {
@@ -87,6 +165,7 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
     edit->setDragEnabled(false);
+    edit->installEventFilter(new QuietSelectionAcrossFocus(edit));
     const HWND handle = w.handle;
     const auto selected = [&view, edit, handle] {
         if (view.syncing()) {
@@ -112,6 +191,9 @@ void apply(QtView&, QWidget* widget, const Window& w, Change what) {
         case Change::Text:
             showText(edit, decoded(w.text), (w.style & ES_READONLY) != 0);
             showSelection(edit, w);
+            if ((w.style & ES_READONLY) != 0) {
+                announceResult(edit, edit->text());
+            }
             break;
         case Change::Selection:
             showSelection(edit, w);

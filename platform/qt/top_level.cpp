@@ -1,6 +1,7 @@
 // Top-level windows and dialogs: a frame around a client area that holds
 // the controls, with the class's menu, icon and background.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
@@ -133,6 +134,20 @@ void QtView::buildMenu(WindowFrame* frame, const Window& w) {
             // the core kept it.
             connect(menu, &QMenu::aboutToHide, this,
                     [this] { QTimer::singleShot(0, this, [this] { showCoreFocus(); }); });
+            // Moving on to this menu from the one before (Right), the menu bar
+            // gives the window's focused control the focus again once the
+            // menu shows, and a screen reader follows it there: the menu's
+            // current item takes it back.
+            connect(menu, &QMenu::aboutToShow, this, [menu] {
+                QTimer::singleShot(0, menu, [menu] {
+                    if (QAction* current = menu->activeAction();
+                        current != nullptr && menu->isVisible()) {
+                        QAccessibleEvent focus(menu, QAccessible::Focus);
+                        focus.setChild(static_cast<int>(menu->actions().indexOf(current)));
+                        QAccessible::updateAccessibility(&focus);
+                    }
+                });
+            });
         } else if (!item.separator) {
             QAction* action = bar->addAction(decoded(item.text));
             action->setData(item.id);

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Runs screen_reader.py against the program inside a private session bus.
-# Without the tools it needs it skips (exit 77), except in CI (CI=true), where
-# a check that cannot run fails.
+# Runs a screen-reader check (screen_reader.py, orca_speech.py) against the
+# program inside a private session bus:
+#   run.sh PROGRAM SCRIPT [TOOL...]
+# TOOLs are further commands the check needs. Without the tools it needs it
+# skips (exit 77), except in CI (CI=true), where a check that cannot run fails.
 set -euo pipefail
 program=$1
 script=$2
+shift 2
 # Debian's own Python, which has the distribution's pyatspi and GObject bindings.
 python=/usr/bin/python3
 
 missing=()
-for tool in Xvfb dbus-run-session xdotool "$python"; do
+for tool in Xvfb dbus-run-session xdotool "$python" "$@"; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [[ -x /usr/libexec/at-spi-bus-launcher ]] || missing+=(at-spi2-core)

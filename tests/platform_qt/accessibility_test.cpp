@@ -81,5 +81,33 @@ TEST_F(AssistiveTool, text_put_in_through_the_interface_is_typed_and_a_read_only
     EXPECT_EQ(textOf(IDC_SHOWN), "1.00");
 }
 
+// A screen reader follows an item that reports the focus, and reads a closed
+// list's value as its text.
+TEST_F(AssistiveTool, a_list_changed_away_from_the_focus_keeps_the_focus_out_of_its_items) {
+    SetFocus(item(IDC_NAME));
+    SendMessageA(item(IDC_LIST), CB_SETCURSEL, 1, 0);
+    pump();
+    QAccessibleInterface* items = of(IDC_LIST)->child(0);
+    ASSERT_NE(items, nullptr);
+    for (int i = 0; i < items->childCount(); ++i) {
+        EXPECT_FALSE(items->child(i)->state().focused) << i;
+    }
+    QAccessibleTextInterface* value = of(IDC_LIST)->textInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->text(0, value->characterCount()), widget<QComboBox>(IDC_LIST)->itemText(1));
+}
+
+// A window is described by its texts that label no control (labels and
+// group boxes are not part of it), which in turn label the window: screen
+// readers read them all as it opens, and each only once.
+TEST_F(AssistiveTool, a_window_is_described_by_its_texts_that_label_no_control) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(view().widgetOf(dialog));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Description), "Centred.");
+    const auto labelled = of(IDC_CENTRED)->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled.front().first, window);
+}
+
 }  // namespace
 }  // namespace quorvel::platform::qt::testing
