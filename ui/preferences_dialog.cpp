@@ -8,6 +8,7 @@
 #include "engine/settle_amounts.h"
 #include "resources/resource.h"
 #include "ui/app_state.h"
+#include "ui/help.h"
 
 namespace quorvel {
 namespace {
@@ -76,6 +77,9 @@ INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam,
         case WM_INITDIALOG:
             application = reinterpret_cast<AppState*>(lParam);
             createSpinControls(dialog);
+            return TRUE;
+        case WM_HELP:
+            openGuide(dialog, GuideSection::Preferences);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
