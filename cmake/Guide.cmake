@@ -13,7 +13,9 @@ endif()
 set(QUORVEL_GUIDE_DIR ${CMAKE_BINARY_DIR}/doc)
 # The sections F1 opens, named as in the guide's anchors and in ui/help.cpp.
 set(QUORVEL_GUIDE_SECTIONS main-window preferences place-odds working)
-set(QUORVEL_GUIDE_PICTURES ${PROJECT_SOURCE_DIR}/docs/main-window.png)
+# The pictures are the window tests' own (build/tests/program_qt/), copied into docs/.
+set(QUORVEL_GUIDE_PICTURES ${PROJECT_SOURCE_DIR}/docs/main-window.png
+    ${PROJECT_SOURCE_DIR}/docs/preferences.png ${PROJECT_SOURCE_DIR}/docs/place-odds.png)
 
 set(guide_outputs ${QUORVEL_GUIDE_DIR}/guide.html)
 foreach(section ${QUORVEL_GUIDE_SECTIONS})

@@ -78,6 +78,8 @@ Section "Uninstall"
     Delete "$INSTDIR\LICENSE"
     Delete "$INSTDIR\doc\guide*.html"
     Delete "$INSTDIR\doc\main-window.png"
+    Delete "$INSTDIR\doc\preferences.png"
+    Delete "$INSTDIR\doc\place-odds.png"
     RMDir "$INSTDIR\doc"
     Delete "$INSTDIR\uninstall.exe"
     ; Only if empty: files the user put there stay.
