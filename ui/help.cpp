@@ -132,20 +132,24 @@ const char* guideAnchor(GuideSection section) {
 }
 
 void openGuide(HWND owner, GuideSection section) {
-    const PathText folder = programFolder();
+    const PathText programs = programFolder();
     const std::string anchor = guideAnchor(section);
-    const PathText page =
-        pathText(anchor.empty() ? "guide.html" : ("guide-" + anchor + ".html").c_str());
+    const PathText guidePage = pathText("guide.html");
+    const PathText sectionPage = pathText(("guide-" + anchor + ".html").c_str());
     for (const auto* guideFolder : kGuideFolders) {
-        const PathText path = withoutUpLevels(folder + guideFolder + page);
-        if (isFile(path)) {
-            if (!shellOpen(owner, path)) {
-                tellWhereTheGuideShouldBe(owner, path, true);
-            }
-            return;
+        const PathText folder = programs + guideFolder;
+        const PathText guide = withoutUpLevels(folder + guidePage);
+        if (!isFile(guide)) {
+            continue;
         }
+        const PathText page = withoutUpLevels(folder + sectionPage);
+        if (!shellOpen(owner, !anchor.empty() && isFile(page) ? page : guide)) {
+            tellWhereTheGuideShouldBe(owner, guide, true);
+        }
+        return;
     }
-    tellWhereTheGuideShouldBe(owner, withoutUpLevels(folder + kGuideFolders[0] + page), false);
+    tellWhereTheGuideShouldBe(owner, withoutUpLevels(programs + kGuideFolders[0] + guidePage),
+                              false);
 }
 
 }  // namespace quorvel

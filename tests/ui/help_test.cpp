@@ -104,10 +104,30 @@ TEST_F(Help, without_a_program_to_show_it_a_message_says_where_the_guide_is) {
     EXPECT_TRUE(chooseMenuItem(window, ID_HELP_CONTENTS));
     pumpMessages(window);
     usePath(folder_ / "nothing");  // no xdg-open at all
-    expectMessageBox(where + guidePage("guide-place-odds.html"));
+    expectMessageBox(where + guidePage("guide.html"));
     pressF1In(ID_OPTIONS_PLACE_ODDS);
     ASSERT_EQ(messageBoxesSeen().size(), 2u);
     EXPECT_EQ(openWindows(), std::vector<HWND>{window});
+}
+
+// Run again as a copy of this program in a folder with no guide beside it.
+TEST_F(Help, without_the_guide_a_message_says_where_it_should_be_and_nothing_opens) {
+    const fs::path self = fs::canonical("/proc/self/exe");
+    if (std::getenv("QUORVEL_TEST_NO_GUIDE") != nullptr) {
+        expectMessageBox(
+            "The user's guide was not found. It should be at\n\n" +
+            (self.parent_path().parent_path() / "share/doc/quorvel/guide.html").string());
+        pressF1In(ID_OPTIONS_PREFERENCES);
+        EXPECT_EQ(messageBoxesSeen().size(), 1u);
+        EXPECT_EQ(opened(), "");
+        return;
+    }
+    const fs::path copy = folder_ / "copy" / "bin" / self.filename();
+    fs::create_directories(copy.parent_path());
+    fs::copy_file(self, copy);
+    const std::string command = "QUORVEL_TEST_NO_GUIDE=1 '" + copy.string() +
+                                "' --gtest_filter=Help.without_the_guide_* >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << "run " << command << " to see why";
 }
 
 TEST_F(Help, every_section_f1_opens_is_in_the_guide) {
