@@ -19,10 +19,10 @@ namespace fs = std::filesystem;
 constexpr const wchar_t* kClasses = L"Software\\Classes\\";
 constexpr const wchar_t* kFileType = L"QuorvelTestGuidePage";
 
-bool setDefault(const std::wstring& key, const std::wstring& value) {
+bool setDefault(HKEY root, const std::wstring& key, const std::wstring& value) {
     HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, (kClasses + key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS) {
         return false;
     }
     const LONG status =
@@ -30,6 +30,16 @@ bool setDefault(const std::wstring& key, const std::wstring& value) {
                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(handle);
     return status == ERROR_SUCCESS;
+}
+
+std::wstring defaultOf(HKEY root, const std::wstring& key) {
+    wchar_t value[256] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
 }
 
 class HelpOnWindows : public MainWindow {
@@ -42,15 +52,28 @@ class HelpOnWindows : public MainWindow {
         record_ = fs::temp_directory_path() / "quorvel-help-opened.txt";
         fs::remove(record_);
         SetEnvironmentVariableW(L"QUORVEL_TEST_OPENED", record_.wstring().c_str());
-        const std::wstring browser = (folder / "quorvel_stand_in_browser.exe").wstring();
-        ASSERT_TRUE(setDefault(L".html", kFileType));
-        ASSERT_TRUE(setDefault(std::wstring(kFileType) + L"\\shell\\open\\command",
-                               L"\"" + browser + L"\" \"%1\""));
+        const std::wstring command =
+            L"\"" + (folder / "quorvel_stand_in_browser.exe").wstring() + L"\" \"%1\"";
+        const std::wstring verb = std::wstring(kFileType) + L"\\shell\\open\\command";
+        // The user's own file types come first on Windows; Wine reads only the machine's, so
+        // there they are set too and the old one is put back afterwards.
+        ASSERT_TRUE(setDefault(HKEY_CURRENT_USER, kClasses + std::wstring(L".html"), kFileType));
+        ASSERT_TRUE(setDefault(HKEY_CURRENT_USER, kClasses + verb, command));
+        if (defaultOf(HKEY_CLASSES_ROOT, L".html") != kFileType) {
+            machineHtml_ = defaultOf(HKEY_CLASSES_ROOT, L".html");
+            changedMachine_ = true;
+            ASSERT_TRUE(setDefault(HKEY_CLASSES_ROOT, L".html", kFileType));
+            ASSERT_TRUE(setDefault(HKEY_CLASSES_ROOT, verb, command));
+        }
         guideFolder_ = fs::weakly_canonical(folder / ".." / "doc");
     }
     void TearDown() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(kClasses) + kFileType).c_str());
         RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(kClasses) + L".html").c_str());
+        if (changedMachine_) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, kFileType);
+            setDefault(HKEY_CLASSES_ROOT, L".html", machineHtml_);
+        }
         MainWindow::TearDown();
     }
 
@@ -69,6 +92,8 @@ class HelpOnWindows : public MainWindow {
     }
 
     fs::path record_, guideFolder_;
+    std::wstring machineHtml_;
+    bool changedMachine_ = false;
 };
 
 TEST_F(HelpOnWindows, contents_and_f1_open_the_guide_through_the_shell) {
