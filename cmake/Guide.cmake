@@ -36,3 +36,5 @@ add_custom_command(
     COMMENT "Making the user's guide into HTML"
     VERBATIM)
 add_custom_target(quorvel_guide ALL DEPENDS ${guide_outputs})
+# The program opens it with F1, also when run from the build folder.
+add_dependencies(quorvel quorvel_guide)
