@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -194,11 +195,39 @@ int settleJsonLines(const Options& options) {
     return kBadCommandLine;
 }
 
+// A file of slips given without --json is read as a leg and fails as one; this is the name the
+// user most likely meant as a file: one word ending in .json or .jsonl, or naming a file.
+const std::string* fileMeantForJson(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument.empty() || argument.find_first_of(" \t") != std::string::npos) {
+            continue;
+        }
+        std::error_code error;
+        if (argument.ends_with(".jsonl") || argument.ends_with(".json") ||
+            std::filesystem::is_regular_file(
+                std::filesystem::path(std::u8string(argument.begin(), argument.end())), error)) {
+            return &argument;
+        }
+    }
+    return nullptr;
+}
+
 int settleOneSlip(Options& options) {
     options.slip.legs = options.arguments;
     SlipRequest request{};
     if (const auto error = readSlipFlags(options.slip, request)) {
-        std::fprintf(stderr, "quorvel-settle: %s\n", error->message().c_str());
+        const std::string* file =
+            error->field.starts_with("legs[") && error->field.ends_with("].result")
+                ? fileMeantForJson(options.arguments)
+                : nullptr;
+        if (file != nullptr) {
+            std::fprintf(stderr,
+                         "quorvel-settle: %s is not a leg but a file: add --json to settle the "
+                         "slips in it (quorvel-settle --json %s)\n",
+                         file->c_str(), file->c_str());
+        } else {
+            std::fprintf(stderr, "quorvel-settle: %s\n", error->message().c_str());
+        }
         return kBadCommandLine;
     }
     SlipSettler settler(options.explain);

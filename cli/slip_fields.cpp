@@ -105,6 +105,21 @@ std::string notOneOf(std::string_view text, std::span<const char* const> texts) 
     return out;
 }
 
+// Names the bets there are for `count` selections, so that a misspelt or unfitting bet can be
+// put right from the message alone.
+std::string notABet(std::string_view text, int count) {
+    std::string out = quoted(text) + " is not a bet for " + std::to_string(count) +
+                      (count == 1 ? " selection" : " selections") + "; the bets for " +
+                      std::to_string(count) + " are ";
+    const std::span<const BetType> types = betTypes(count);
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        out += i == 0 ? "\"" : ", \"";
+        appendUtf8(out, types[i].text);
+        out += '"';
+    }
+    return out;
+}
+
 // A number as written, for a message; a very long one is cut short.
 std::string numberText(std::string_view written) {
     return cutShort(written, kNumberCharacters);
@@ -183,7 +198,7 @@ SlipCheck readEachWay(std::string_view text, EachWayMode& mode) {
 
 SlipCheck readStakeText(std::string_view text, int& unitStake) {
     if (characterCount(text) > kStakeBoxCharacters) {
-        return SlipError{{}, quoted(text) + " is longer than the stake box's 7 characters"};
+        return SlipError{{}, quoted(text) + " is too long: a stake is at most 7 characters"};
     }
     unitStake = text.empty() ? 10 : decimalValue(text);
     return {};
@@ -278,9 +293,7 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
         case BetChoice::Text: {
             slip.betIndex = findBet(count, draft.betText);
             if (slip.betIndex < 0) {
-                return SlipError{"bet", quoted(draft.betText) + " is not a bet for " +
-                                            std::to_string(count) +
-                                            (count == 1 ? " selection" : " selections")};
+                return SlipError{"bet", notABet(draft.betText, count)};
             }
             break;
         }

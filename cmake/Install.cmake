@@ -1,7 +1,8 @@
 # What `cmake --install` puts where, and the Debian package CPack makes of it.
 # On Windows: both programs with README.md and LICENSE in one folder (the zip
-# and the installer of scripts/package.sh). Elsewhere: the usual places under
-# the prefix, with the desktop entry, icons, AppStream metadata and man pages.
+# and the installer of scripts/package.sh), the user's guide in doc\ beside them.
+# Elsewhere: the usual places under the prefix, with the desktop entry, icons,
+# AppStream metadata, man pages and the guide in share/doc/quorvel.
 include(GNUInstallDirs)
 set(QUORVEL_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 
@@ -13,6 +14,9 @@ endif()
 if(WIN32)
     install(TARGETS ${QUORVEL_PROGRAMS} RUNTIME DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+    if(TARGET quorvel_guide)
+        install(DIRECTORY ${QUORVEL_GUIDE_DIR}/ DESTINATION doc)
+    endif()
     return()
 endif()
 
@@ -60,6 +64,10 @@ install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel
         RENAME copyright)
+# The user's guide, where the program looks for it (../share/doc/quorvel from its own folder).
+if(TARGET quorvel_guide)
+    install(DIRECTORY ${QUORVEL_GUIDE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel)
+endif()
 
 # The Debian package: `cpack -G DEB` in a Release build (scripts/package.sh).
 set(CPACK_PACKAGE_NAME quorvel)

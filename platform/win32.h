@@ -8,8 +8,9 @@
 #ifdef _WIN32
 
 #include <windows.h>
-// commctrl.h needs the types of windows.h.
+// commctrl.h and shellapi.h need the types of windows.h.
 #include <commctrl.h>
+#include <shellapi.h>
 
 #else
 
@@ -87,6 +88,18 @@ struct MSG {
     POINT pt;
 };
 typedef MSG* LPMSG;
+
+// What WM_HELP carries: the window F1 was pressed in.
+#define HELPINFO_WINDOW 0x0001
+struct HELPINFO {
+    UINT cbSize;
+    int iContextType;
+    int iCtrlId;
+    void* hItemHandle;
+    ULONG_PTR dwContextId;
+    POINT MousePos;
+};
+typedef HELPINFO* LPHELPINFO;
 
 struct WNDCLASSA {
     UINT style;
@@ -249,6 +262,7 @@ struct NMLVKEYDOWN {
 #define WM_QUIT 0x0012
 #define WM_NEXTDLGCTL 0x0028
 #define WM_NOTIFY 0x004E
+#define WM_HELP 0x0053
 #define WM_CONTEXTMENU 0x007B
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
@@ -281,6 +295,7 @@ struct NMLVKEYDOWN {
 #define VK_DOWN 0x28
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
+#define VK_F1 0x70
 #define VK_F10 0x79
 #define VK_PRIOR 0x21
 #define VK_NEXT 0x22
@@ -516,6 +531,15 @@ LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LP
                                 LPBYTE data, LPDWORD size);
 LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey);
 LSTATUS WINAPI RegCloseKey(HKEY key);
+// Files and the desktop's shell. Paths are the file system's own bytes. ShellExecuteA opens a
+// file with the desktop's program for it (xdg-open) and answers a value above 32 on success.
+#define INVALID_FILE_ATTRIBUTES (static_cast<DWORD>(-1))
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define SE_ERR_NOASSOC 31
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size);
+DWORD WINAPI GetFileAttributesA(LPCSTR path);
+HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                               LPCSTR directory, INT showCommand);
 
 // The program's entry, defined by the program; on Linux main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,

@@ -22,6 +22,7 @@
 #define ID_OPTIONS_PREFERENCES 40003
 #define ID_OPTIONS_PLACE_ODDS 40004
 #define ID_OPTIONS_SHOW_WORKING 40005
+#define ID_HELP_CONTENTS 40006
 
 // Main dialog: the top of the slip
 #define IDC_SELECTIONS_1 1000

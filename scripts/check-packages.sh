@@ -33,6 +33,9 @@ lintian --fail-on error --tag-display-limit 0 "$deb"
 dpkg-deb -x "$deb" "$work/deb"
 desktop-file-validate "$work/deb/usr/share/applications/org.quorvel.Quorvel.desktop"
 appstreamcli validate --no-net "$work/deb/usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml"
+for f in guide.html guide-preferences.html main-window.png; do
+    [ -f "$work/deb/usr/share/doc/quorvel/$f" ] || fail "the package holds no user's guide $f"
+done
 if [ $install = yes ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
     quorvel-settle --version | head -1 | grep -qx "quorvel-settle (Quorvel) $version" ||
@@ -60,7 +63,8 @@ link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quor
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel'
 "$wine" "$setup" /S
 "$wineserver" -w
-for f in quorvel.exe quorvel-settle.exe uninstall.exe README.md LICENSE; do
+for f in quorvel.exe quorvel-settle.exe uninstall.exe README.md LICENSE doc/guide.html \
+    doc/guide-preferences.html doc/main-window.png; do
     [ -f "$folder/$f" ] || fail "the installer did not install $f"
 done
 [ -f "$link" ] || fail "no Start-menu entry"

@@ -12,6 +12,8 @@ packages=(
     googletest
     # quorvel-settle's headers-only libraries: JSON reading and its command line
     nlohmann-json3-dev libcli11-dev
+    # the user's guide made into HTML on the build machine
+    cmark-gfm
     # running the Windows programs and tests: Wine, its fonts, a virtual X display
     wine64 fonts-wine xvfb xauth
 )

@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # quorvel-settle: reading JSON Lines, and its command line
     nlohmann-json3-dev libcli11-dev
+    # the user's guide, docs/guide.md, made into HTML at build time
+    cmark-gfm
     # quorvel-settle's fuzzing (scripts/fuzz.sh) and timing (scripts/bench-settle.sh)
     clang libclang-rt-dev
     # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face

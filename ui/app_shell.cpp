@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "ui/kept_preferences.h"
+#include "ui/help.h"
 #include "ui/main_dialog.h"
 
 namespace quorvel {
@@ -52,6 +53,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_COMMAND:
             return onMainCommand(wParam, lParam);
+        case WM_HELP:
+            openGuide(window, GuideSection::MainWindow);
+            return TRUE;
         case initMainDialogMessage:
             initMainDialog();
             return 0;

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/app_shell.h"
+#include "ui/help.h"
 #include "ui/list_fillers.h"
 #include "ui/place_odds_dialog.h"
 #include "ui/preferences_dialog.h"
@@ -126,6 +127,9 @@ LRESULT onMainCommand(WPARAM wParam, LPARAM lParam) {
             break;
         case ID_OPTIONS_EXIT:
             SendMessageA(appState.mainDialog, WM_CLOSE, 0, 0);
+            return 0;
+        case ID_HELP_CONTENTS:
+            openGuide(appState.mainDialog, GuideSection::Contents);
             return 0;
         case ID_HELP_ABOUT:
             openDialog(IDD_ABOUT, aboutDialogProc, 0);

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "resources/resource.h"
+#include "ui/help.h"
 
 namespace quorvel {
 namespace {
@@ -47,6 +48,9 @@ INT_PTR CALLBACK placeOddsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     switch (message) {
         case WM_INITDIALOG:
             fillRunnersList(dialog);
+            return TRUE;
+        case WM_HELP:
+            openGuide(dialog, GuideSection::PlaceOdds);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {

@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "ui/app_state.h"
 #include "ui/kept_preferences.h"
+#include "ui/help.h"
 
 namespace quorvel {
 namespace {
@@ -97,6 +98,9 @@ INT_PTR CALLBACK preferencesDialogProc(HWND dialog, UINT message, WPARAM wParam,
             createSpinControls(dialog);
             CheckDlgButton(dialog, IDC_KEEP_PREFERENCES,
                            application->keepPreferences != 0 ? BST_CHECKED : BST_UNCHECKED);
+            return TRUE;
+        case WM_HELP:
+            openGuide(dialog, GuideSection::Preferences);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {

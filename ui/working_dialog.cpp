@@ -4,6 +4,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "ui/help.h"
 #include "ui/slip_reader.h"
 #include "ui/working.h"
 
@@ -124,6 +125,9 @@ INT_PTR CALLBACK workingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_INITDIALOG:
             initWorkingDialog(dialog, *reinterpret_cast<const WorkingText*>(lParam));
             return FALSE;  // the focus is on the table
+        case WM_HELP:
+            openGuide(dialog, GuideSection::Working);
+            return TRUE;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->code == LVN_KEYDOWN &&

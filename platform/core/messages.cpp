@@ -34,6 +34,16 @@ void trackKeys(const MSG& message) {
     }
 }
 
+// The platform's own message for F1, posted behind the key to the window that has it; the
+// default window procedure makes it WM_HELP.
+constexpr UINT kKeyF1 = 0x004D;
+
+void postHelpKey(const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1 && message.hwnd != nullptr) {
+        PostMessageA(message.hwnd, kKeyF1, 0, 0);
+    }
+}
+
 // Posted messages come first, then the quit message, then keyboard input.
 bool take(MSG* out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
     State& s = state();
@@ -64,6 +74,7 @@ bool take(MSG* out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
             if (remove) {
                 s.input.erase(it);
                 trackKeys(*out);
+                postHelpKey(*out);
             }
             return true;
         }
@@ -209,6 +220,21 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
             return static_cast<LRESULT>(w->text.size());
         case WM_CLOSE:
             DestroyWindow(window);
+            return 0;
+        case kKeyF1: {
+            HELPINFO help{};
+            help.cbSize = sizeof help;
+            help.iContextType = HELPINFO_WINDOW;
+            help.iCtrlId = w->id;
+            help.hItemHandle = window;
+            SendMessageA(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+            return 0;
+        }
+        case WM_HELP:
+            // A control passes it on to its dialog.
+            if ((w->style & WS_CHILD) != 0 && w->parent != nullptr) {
+                return SendMessageA(w->parent, WM_HELP, wParam, lParam);
+            }
             return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {

@@ -180,6 +180,9 @@ bool QtView::keyPressed(QKeyEvent* event) {
         case Qt::Key_Escape:
             post([] { input::pressKey(VK_ESCAPE); });
             return true;
+        case Qt::Key_F1:
+            post([] { input::pressKey(VK_F1); });
+            return true;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -70,7 +71,15 @@ void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items,
             addMenuItems(addPopup(menu, item), item.items, chosen);
             continue;
         }
-        QAction* action = menu->addAction(decoded(item.text));
+        // "&Contents\tF1": the text, and the key shown beside it and told to screen readers.
+        // The key is the program's to handle (F1 works in every window), not the menu's.
+        const QString text = decoded(item.text);
+        const qsizetype tab = text.indexOf('\t');
+        QAction* action = menu->addAction(text.left(tab));
+        if (tab >= 0) {
+            action->setShortcut(QKeySequence(text.mid(tab + 1)));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         action->setData(item.id);
         action->setEnabled(!item.grayed);
         action->setCheckable(item.checked);

@@ -1,6 +1,6 @@
 ; Quorvel's Windows installer. scripts/package.sh builds it with makensis:
 ;   makensis -DVERSION=1.3 -DFILES=<folder of the installed files> -DOUTFILE=<setup.exe> quorvel.nsi
-; It installs both programs with README.md and LICENSE into Program Files, adds
+; It installs both programs with README.md, LICENSE and the user's guide (doc\) into Program Files, adds
 ; a Start-menu entry and an uninstaller that Windows lists under installed apps.
 ; Both run without questions when given /S.
 
@@ -49,6 +49,10 @@ Section "Quorvel"
     File "${FILES}\quorvel-settle.exe"
     File "${FILES}\README.md"
     File "${FILES}\LICENSE"
+    SetOutPath "$INSTDIR\doc"
+    File "${FILES}\doc\*.html"
+    File "${FILES}\doc\*.png"
+    SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\quorvel.exe"
 
@@ -72,6 +76,11 @@ Section "Uninstall"
     Delete "$INSTDIR\quorvel-settle.exe"
     Delete "$INSTDIR\README.md"
     Delete "$INSTDIR\LICENSE"
+    Delete "$INSTDIR\doc\guide*.html"
+    Delete "$INSTDIR\doc\main-window.png"
+    Delete "$INSTDIR\doc\preferences.png"
+    Delete "$INSTDIR\doc\place-odds.png"
+    RMDir "$INSTDIR\doc"
     Delete "$INSTDIR\uninstall.exe"
     ; Only if empty: files the user put there stay.
     RMDir "$INSTDIR"

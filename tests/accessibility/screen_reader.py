@@ -343,6 +343,12 @@ def run_checks():
     if about.getRole() != pyatspi.ROLE_DIALOG or not states(about).contains(pyatspi.STATE_MODAL):
         problems.append("the About box is not a modal dialog")
     act(by_name("OK", PUSH, about), "press")
+    # Help > Contents, read with the key that opens the guide from every window.
+    contents = by_name("Contents", pyatspi.ROLE_MENU_ITEM)
+    keys = [contents.queryAction().getKeyBinding(i)
+            for i in range(contents.queryAction().nActions)]
+    if not any("F1" in k for k in keys):
+        problems.append("Help > Contents does not tell its key F1 (%r)" % keys)
     if problems:
         fail(problems)
     print("screen reader checks passed")

@@ -48,11 +48,15 @@ TEST(json_slip, a_wrong_slip_is_answered_with_an_error_naming_the_field) {
 
         // Bet, stake, mode and tax.
         {"bet of another count", R"({"bet": "Lucky 15", "legs": [{}, {}, {}]})",
-         error(R"(bet: \"Lucky 15\" is not a bet for 3 selections)")},
+         error(R"(bet: \"Lucky 15\" is not a bet for 3 selections; the bets for 3 are )"
+               R"(\"Singles\", \"Doubles\", \"Doubles + Singles\", \"Doubles + Treble )"
+               R"((Trixie)\", \"Treble\", \"Patent\", \"Round-Robin\")")},
+        {"bet misspelt for one selection", R"({"bet": "Singel", "legs": [{}]})",
+         error(R"(bet: \"Singel\" is not a bet for 1 selection; the bets for 1 are \"Single\")")},
         {"bet as a fraction", R"({"bet": 1.5, "legs": [{}]})",
          error(R"(bet: must be a text of the \"Bet\" list or a position in it)")},
         {"stake text longer than the box", R"({"stake": "123456789", "legs": [{}]})",
-         error(R"(stake: \"123456789\" is longer than the stake box's 7 characters)")},
+         error(R"(stake: \"123456789\" is too long: a stake is at most 7 characters)")},
         {"stake pence above seven digits", R"({"stake": 10000000, "legs": [{}]})",
          error("stake: 10000000 is not 0..9999999 pence")},
         {"stake as true", R"({"stake": true, "legs": [{}]})",

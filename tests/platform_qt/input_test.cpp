@@ -139,6 +139,13 @@ TEST_F(DialogInput, tab_enter_escape_arrows_and_space_work_as_in_a_dialog) {
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TICK), BST_CHECKED);
 }
 
+TEST_F(DialogInput, f1_asks_the_dialog_for_help_about_the_control_it_was_pressed_in) {
+    SetFocus(item(IDC_LIST));
+    commands().clear();
+    key(Qt::Key_F1);
+    EXPECT_EQ(commands(), (std::vector<Command>{{WM_HELP, IDC_LIST}}));
+}
+
 TEST_F(DialogInput, the_up_down_arrows_step_the_buddy_and_stop_at_the_limit) {
     const auto buttons = view().widgetOf(item(IDC_COUNT_ARROWS))->findChildren<QToolButton*>();
     ASSERT_EQ(buttons.size(), 2);

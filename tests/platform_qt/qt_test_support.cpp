@@ -49,7 +49,7 @@ void whenIdle(std::function<void()> step) {
     QTimer::singleShot(0, &view(), std::move(step));
 }
 
-INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG && GetDlgItem(dialog, IDC_COUNT) != nullptr) {
         CreateUpDownControl(WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_SETBUDDYINT | UDS_ALIGNRIGHT,
                             50, 50, 10, 10, dialog, IDC_COUNT_ARROWS, GetModuleHandleA(nullptr),
@@ -58,6 +58,10 @@ INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             SendDlgItemMessageA(dialog, IDC_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fruit));
         }
         SendDlgItemMessageA(dialog, IDC_LIST, CB_SETCURSEL, 0, 0);
+    }
+    if (message == WM_HELP) {  // recorded as the message, with the control F1 was pressed in
+        commands().push_back(Command{WM_HELP, reinterpret_cast<const HELPINFO*>(lParam)->iCtrlId});
+        return TRUE;
     }
     if (message != WM_COMMAND) {
         return message == WM_INITDIALOG;
