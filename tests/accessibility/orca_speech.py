@@ -227,12 +227,12 @@ def run_checks(orca):
 
     # The menus: the focus goes from menu to menu, not back into the window.
     step("F10", ["F10"], r"Options", must_not=[r"combo box|push button"])
-    step("Right to Help", ["Right"], r"About", must_not=[r"combo box|push button"])
+    step("Right to Help", ["Right"], r"Contents", must_not=[r"combo box|push button"])
     step("Esc leaves the menus", ["Escape", "Escape"], r"Rule 4 combo box")
     check("menus")
 
     # The dialogs: named, with the focus in them, and back on Esc.
-    step("Help menu", ["alt+h"], r"About")
+    step("Help menu", ["alt+h"], r"Contents")
     step("About", ["b"], r"About this Program dialog",
          must=[r"About this Program dialog Quorvel for Windows\. Version 1\.3\.", r"OK push button"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
