@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 build=build-release
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF >/dev/null
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=ON >/dev/null
 cmake --build $build --target quorvel-settle quorvel-make-slips
 
 counts=("$@")
