@@ -45,7 +45,11 @@ install(FILES ${QUORVEL_RESOURCES}/quorvel.svg
 # Man pages and the change log, compressed without a name or time stamp in the
 # gzip header, so that the same sources give the same package.
 set(compressed)
-foreach(source man/quorvel.1 man/quorvel-settle.1 changelog)
+set(manual_pages man/quorvel.1)
+if(TARGET quorvel-settle)
+    list(APPEND manual_pages man/quorvel-settle.1)
+endif()
+foreach(source ${manual_pages} changelog)
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/compressed/${name}.gz)
     add_custom_command(
@@ -57,9 +61,8 @@ foreach(source man/quorvel.1 man/quorvel-settle.1 changelog)
     list(APPEND compressed ${output})
 endforeach()
 add_custom_target(quorvel_compressed_docs ALL DEPENDS ${compressed})
-install(FILES ${CMAKE_BINARY_DIR}/compressed/quorvel.1.gz
-              ${CMAKE_BINARY_DIR}/compressed/quorvel-settle.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+list(TRANSFORM manual_pages REPLACE "^man/(.*)$" "${CMAKE_BINARY_DIR}/compressed/\\1.gz")
+install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel

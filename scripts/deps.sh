@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # toolchain
     g++ cmake ninja-build
+    # the format check (scripts/check-format.sh): the clang-format the tree is formatted with
+    clang-format-14
     # engine tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # quorvel-settle: reading JSON Lines, and its command line

@@ -1,7 +1,7 @@
 #include <cstdint>
 
 #include "platform/core/code_page.h"
-#include "platform/core/resource_script.h"
+#include "platform/core/resource_templates.h"
 
 namespace quorvel::platform {
 

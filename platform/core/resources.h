@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "platform/core/resource_script.h"
+#include "platform/core/resource_templates.h"
 
 namespace quorvel::platform {
 

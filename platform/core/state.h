@@ -10,34 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/resource_script.h"
+#include "platform/core/resource_templates.h"
 #include "platform/core/view.h"
 #include "platform/core/window.h"
 #include "platform/win32.h"
 
 namespace quorvel::platform {
-
-// Platform values the program does not name but the core needs.
-inline constexpr UINT DM_GETDEFID = WM_USER + 0;
-inline constexpr UINT DM_SETDEFID = WM_USER + 1;
-inline constexpr WORD DC_HASDEFID = 0x534B;
-inline constexpr UINT UDM_SETBUDDY = WM_USER + 105;
-inline constexpr UINT WM_SYSKEYUP = 0x0105;
-inline constexpr WPARAM SC_CLOSE = 0xF060;
-inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
-inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
-inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
-inline constexpr LRESULT DLGC_HASSETSEL = 0x0008;
-inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
-inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
-inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
-inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
-inline constexpr LRESULT DLGC_STATIC = 0x0100;
-inline constexpr LRESULT DLGC_BUTTON = 0x2000;
-inline constexpr DWORD CBS_SORT = 0x0100;
-inline constexpr DWORD UDS_WRAP = 0x0001;
-inline constexpr DWORD UDS_ALIGNLEFT = 0x0008;
-inline constexpr DWORD UDS_NOTHOUSANDS = 0x0080;
 
 struct WindowClass {
     std::string name;

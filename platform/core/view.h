@@ -25,7 +25,7 @@
 //   shows a control's pop-up menu (an edit box's right-click menu) and
 //   returns the id chosen.
 // - Resources: iconBytes() gives an icon's .ico file, menus come as
-//   MenuResource trees (resource_script.h), brushColor() the colour of a
+//   MenuResource trees (resource_templates.h), brushColor() the colour of a
 //   class background brush.
 // - Geometry: template rectangles are in dialog units; dialog_units.h turns
 //   them into pixels from the template font's metrics. An up-down control
@@ -36,7 +36,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/resource_script.h"
+#include "platform/core/resource_templates.h"
 #include "platform/core/window.h"
 #include "platform/win32.h"
 

@@ -12,7 +12,7 @@
 
 #include "platform/core/accessible_names.h"
 #include "platform/core/input.h"
-#include "platform/core/resource_script.h"
+#include "platform/core/resource_templates.h"
 #include "platform/qt/adapter.h"
 #include "platform/qt/qt_view.h"
 #include "platform/qt/widgets.h"

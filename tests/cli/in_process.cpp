@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <sstream>
 #include <string_view>
 
 namespace quorvel::testing {
@@ -63,15 +62,6 @@ void expectAnswers(const std::vector<AnsweredSlip>& rows) {
                 : explained[i].starts_with(answer.substr(0, answer.size() - 1) + ", \"lines\": ["))
             << explained[i];
     }
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
 }
 
 }  // namespace quorvel::testing

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/json_lines.h"
+#include "lines.h"
 
 namespace quorvel::testing {
 
@@ -35,7 +36,5 @@ struct AnsweredSlip {
 };
 // Checks each row's answer, and that --explain gives the same answer with the lines added.
 void expectAnswers(const std::vector<AnsweredSlip>& rows);
-
-std::vector<std::string> lines(const std::string& text);
 
 }  // namespace quorvel::testing

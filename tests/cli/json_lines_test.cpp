@@ -9,7 +9,7 @@
 
 namespace {
 
-using quorvel::testing::outputLines;
+using quorvel::testing::lines;
 using quorvel::testing::runSettle;
 using quorvel::testing::scratchFile;
 
@@ -24,7 +24,7 @@ TEST(json_lines, files_and_standard_input_are_read_in_the_order_given) {
     const auto dashed =
         runSettle({"--json", lost, "-", lost}, "\xEF\xBB\xBF" + std::string(kWinner));
     EXPECT_EQ(dashed.status, 0) << dashed.err;
-    EXPECT_EQ(outputLines(dashed.out),
+    EXPECT_EQ(lines(dashed.out),
               (std::vector<std::string>{kLostResult, kWinnerResult, kLostResult}));
     EXPECT_EQ(dashed.err, "");
 
@@ -41,7 +41,7 @@ TEST(json_lines, files_and_standard_input_are_read_in_the_order_given) {
 TEST(json_lines, an_invalid_slip_is_answered_and_ends_the_run_with_status_1) {
     const auto run = runSettle({"--json", "--jobs", "2"}, std::string(kWinner) + "\nnot json\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(outputLines(run.out).size(), 2u);
+    EXPECT_EQ(lines(run.out).size(), 2u);
     EXPECT_EQ(run.err, "");
 }
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "coprocess.h"
 
@@ -36,15 +35,6 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
     run.status = settle.wait();
     run.err = settle.errors();
     return run;
-}
-
-std::vector<std::string> outputLines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 }  // namespace quorvel::testing

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lines.h"
+
 namespace quorvel::testing {
 
 struct SettleRun {
@@ -21,8 +23,5 @@ SettleRun runSettle(const std::vector<std::string>& arguments, std::string_view 
 
 // Writes a file in the test's scratch folder and returns its path.
 std::string scratchFile(std::string_view name, std::string_view content);
-
-// Splits output into lines, without the line breaks.
-std::vector<std::string> outputLines(const std::string& out);
 
 }  // namespace quorvel::testing

@@ -164,15 +164,22 @@ TEST_F(DialogInput, the_up_down_arrows_step_the_buddy_and_stop_at_the_limit) {
 TEST_F(DialogInput, a_mnemonic_clicks_its_button_and_the_warning_box_answers_ok) {
     click(IDC_NAME);
     QString shown;
-    whenIdle([&] {
+    // The mnemonic's click is queued behind the key, so the box opens some
+    // turns of the loop later: look for it until it is there.
+    QTimer untilShown;
+    QObject::connect(&untilShown, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+        if (box == nullptr) {
+            return;
+        }
+        untilShown.stop();
         shown = box->windowTitle() + "|" + box->text();
         EXPECT_EQ(box->icon(), QMessageBox::Warning);
         EXPECT_EQ(box->buttons().size(), 1);
         EXPECT_EQ(box->parentWidget(), view().widgetOf(dialog));
         QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
     });
+    untilShown.start(1);
     key(Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(shown, QString::fromUtf8("Error|Careful with \u00A3 signs"));
     EXPECT_EQ(codesFrom(IDC_APPLY), Codes{BN_CLICKED});

@@ -69,10 +69,11 @@ INSTANTIATE_TEST_SUITE_P(WorkedSlips, SettledSlip, ::testing::Values(
          {{"Won", "7/2", "1/5", "None", true}}, "0.10", "0.12"},
     Slip{"lucky15_lone_winner_in_row_3_with_rule4_on_double_odds", "Win", "Lucky 15", true, "",
          {kLost, kLost, {"Won", "5/1", "1/5", "10p"}, kLost}, "1.64", "1.00"},
-    Slip{"equally_divided_double_winner_then_placed_at_quarter_odds", "E/D", "Double", true, "",
-         {kWon, {"Place", "2/1", "1/4"}}, "0.22", "0.24"},
-    Slip{"win_to_win_double_6_4_quarter_then_2_1_fifth", "W/W P/P", "Double", true, "",
-         {{"Won", "6/4", "1/4"}, {"Won", "2/1"}}, "0.22", "0.94"}),
+    // The same treble in both each-way modes: the mode chosen is the one settled.
+    Slip{"equally_divided_treble_with_a_placed_leg", "E/D", "Treble", true, "",
+         {{"Won", "11/8", "1/4"}, {"Place", "3/1"}, kWon}, "0.22", "0.48"},
+    Slip{"win_to_win_treble_with_a_placed_leg_pays_its_place_line", "W/W P/P", "Treble", true, "",
+         {{"Won", "11/8", "1/4"}, {"Place", "3/1"}, kWon}, "0.22", "0.26"}),
     [](const ::testing::TestParamInfo<Slip>& slip) { return std::string(slip.param.name); });
 // clang-format on
 

@@ -2,10 +2,10 @@
 #include <iterator>
 #include <optional>
 
-#include "platform/core/script_constants.h"
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_constants.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
 namespace {
 
 class Parser {
@@ -549,4 +549,4 @@ ResourceScript parse(const Preprocessed& script, const ScriptFileReader& read,
     return Parser(script, read, files, scriptPath).run();
 }
 
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script

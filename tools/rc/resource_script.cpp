@@ -2,13 +2,13 @@
 // script_lexer.cpp, script_expression.cpp, script_preprocessor.cpp and
 // script_parser.cpp (script_reader.h).
 
-#include "platform/core/resource_script.h"
+#include "tools/rc/resource_script.h"
 
 #include <deque>
 
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform {
+namespace quorvel::rc {
 
 ScriptReadResult readResourceScript(const std::string& scriptPath,
                                     const ScriptFileReader& readFile) {
@@ -24,4 +24,4 @@ ScriptReadResult readResourceScript(const std::string& scriptPath,
     return result;
 }
 
-}  // namespace quorvel::platform
+}  // namespace quorvel::rc

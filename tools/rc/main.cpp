@@ -11,11 +11,12 @@
 #include <sstream>
 #include <string>
 
-#include "platform/core/resource_script.h"
+#include "tools/rc/resource_script.h"
 
 namespace {
 
 using namespace quorvel::platform;
+using namespace quorvel::rc;
 
 std::optional<std::string> readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -1,14 +1,10 @@
 #pragma once
 
-// The resources of a resource script (.rc) as the core uses them: dialog
-// templates, menus, icons and string tables. readResourceScript() understands
-// the preprocessor lines such scripts use (#include, #define, #if...) and the
-// DIALOG, DIALOGEX, MENU, ICON and STRINGTABLE statements; anything it cannot
-// read is an error naming the file and line. It runs when the program is
-// built (platform/rc_embed); the program links what it read as constant
-// records (resources.h).
+// The resources of a program as the core uses them: dialog templates, menus,
+// icons and string table entries. The build compiles the program's resource
+// script into constant records (resources.h, tools/rc) that become these at
+// the first look-up of each.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,25 +80,5 @@ struct StringResource {
     int id = 0;
     std::string text;
 };
-
-struct ResourceScript {
-    std::vector<DialogTemplate> dialogs;
-    std::vector<MenuResource> menus;
-    std::vector<IconResource> icons;
-    std::vector<StringResource> strings;  // every STRINGTABLE's entries
-};
-
-// Reads a file named relative to the script's folder ("resource.h",
-// "icons/app.ico"); nullopt when there is no such file.
-using ScriptFileReader = std::function<std::optional<std::string>(const std::string& path)>;
-
-struct ScriptReadResult {
-    std::optional<ResourceScript> script;
-    std::string error;               // "file:line: what is wrong" when script is empty
-    std::vector<std::string> files;  // every file read, the script first
-};
-
-ScriptReadResult readResourceScript(const std::string& scriptPath,
-                                    const ScriptFileReader& readFile);
 
 }  // namespace quorvel::platform

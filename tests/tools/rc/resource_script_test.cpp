@@ -6,10 +6,12 @@
 #include <map>
 #include <string>
 
-#include "platform/core/resource_script.h"
+#include "tools/rc/resource_script.h"
 
-namespace quorvel::platform {
+namespace quorvel::rc {
 namespace {
+
+using platform::ControlTemplate;
 
 using Files = std::map<std::string, std::string>;
 
@@ -175,4 +177,4 @@ TEST_P(ScriptErrors, name_the_file_and_line) {
 INSTANTIATE_TEST_SUITE_P(scripts, ScriptErrors, ::testing::ValuesIn(kErrors), rowName);
 
 }  // namespace
-}  // namespace quorvel::platform
+}  // namespace quorvel::rc

@@ -1,8 +1,8 @@
 #include <string_view>
 
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
 namespace {
 
 struct BinaryOperator {
@@ -145,4 +145,4 @@ long long Expression::unary() {
     fail(token, "expected a number, found a string");
 }
 
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script

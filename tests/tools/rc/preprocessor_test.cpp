@@ -6,9 +6,9 @@
 #include <deque>
 #include <map>
 
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
 namespace {
 
 struct Kept {
@@ -100,4 +100,4 @@ INSTANTIATE_TEST_SUITE_P(preprocessor, PreprocessorErrors, ::testing::ValuesIn(k
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script

@@ -2,9 +2,9 @@
 #include <map>
 #include <set>
 
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
 namespace {
 
 struct Macro {
@@ -308,4 +308,4 @@ Preprocessed preprocess(const std::string& path, const ScriptFileReader& read,
     return result;
 }
 
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script

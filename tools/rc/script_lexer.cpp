@@ -1,9 +1,9 @@
 #include <cctype>
 
 #include "platform/core/code_page.h"
-#include "platform/core/script_reader.h"
+#include "tools/rc/script_reader.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
 namespace {
 
 // Comments become spaces (newlines kept, so line numbers stay true).
@@ -297,4 +297,4 @@ std::vector<Token> lex(const std::string& text, const std::string* file, int lin
     return Lexer(text, file, line, utf8).tokens();
 }
 
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script

@@ -9,9 +9,14 @@
 
 #include "platform/core/resources.h"
 #include "tests/platform/test_resource.h"
+#include "tools/rc/resource_script.h"
 
 namespace quorvel::platform {
 namespace {
+
+using rc::readResourceScript;
+using rc::ResourceScript;
+using rc::ScriptReadResult;
 
 ResourceScript readTestScript() {
     const std::filesystem::path folder = QUORVEL_TEST_SCRIPT_DIR;

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-namespace quorvel::platform {
+namespace quorvel::rc {
 
 std::optional<long long> scriptConstant(std::string_view name);
 
-}  // namespace quorvel::platform
+}  // namespace quorvel::rc

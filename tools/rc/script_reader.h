@@ -11,9 +11,17 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/core/resource_script.h"
+#include "platform/core/code_page.h"
+#include "tools/rc/resource_script.h"
 
-namespace quorvel::platform::script {
+namespace quorvel::rc::script {
+
+// What the reader builds, and the platform's text rules it reads by.
+using platform::ControlTemplate;
+using platform::equalIgnoringCase;
+using platform::MenuItem;
+using platform::Rect;
+using platform::windows1252FromUtf8;
 
 // Thrown inside the reader only; readResourceScript turns it into the error text.
 struct ScriptError {
@@ -107,4 +115,4 @@ Preprocessed preprocess(const std::string& path, const ScriptFileReader& read,
 ResourceScript parse(const Preprocessed& script, const ScriptFileReader& read,
                      std::vector<std::string>& files, const std::string& scriptPath);
 
-}  // namespace quorvel::platform::script
+}  // namespace quorvel::rc::script
