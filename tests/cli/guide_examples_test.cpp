@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include "lines.h"
 #include "settle_process.h"
 
 namespace {
 
-using quorvel::testing::outputLines;
 using quorvel::testing::runSettle;
 
 struct Example {
@@ -147,7 +147,7 @@ TEST(guide, every_example_prints_what_the_guide_shows_and_every_amount_in_it_was
         EXPECT_EQ(answer.status, 0) << answer.err;
         EXPECT_FALSE(example.shown.empty()) << "the guide shows no answer";
         // The guide may leave lines out, never change or reorder them.
-        const std::vector<std::string> lines = outputLines(answer.out);
+        const std::vector<std::string> lines = quorvel::testing::lines(answer.out);
         auto at = lines.begin();
         for (const std::string& shown : example.shown) {
             at = std::find(at, lines.end(), shown);
