@@ -70,18 +70,23 @@ inline double addLine(const BetLine& line, double lineReturn,
     return rounded;
 }
 
-double settle(Working working, Mode mode, const SettlementTerms& settlement, int betIndex,
-              int& numberOfBets, int selectionCount, Legs& legs, double stake,
-              const SettlementObserver* observer) {
-    numberOfBets = 0;
+Settled settleWith(Working working, const SettlementTerms& settlement, const BetSlip& slip,
+                   const SettlementObserver* observer) {
+    const Mode mode = slip.eachWayMode;
+    const int selectionCount = slip.selectionCount;
+    const int betIndex = slip.betIndex;
+    const double stake = static_cast<double>(settledUnitStake(slip)) * 100.0;
+    Legs legs = slip.legs;  // the Lucky rules may reorder them and raise a price
+
+    Settled settled{0.0, 0, 0.0, 0.0, 0, 0.0};
     double total = 0.0;
     const BetType* type = findBetType(selectionCount, betIndex);
     // Stakes-about bets have no win-to-win, place-to-place lines.
     if (type == nullptr || (mode == Mode::Wwpp && type->stakesAbout)) {
-        return total;
+        return settled;
     }
     const int betsPerLine = mode == Mode::Win ? 1 : 2;
-    numberOfBets = static_cast<int>(type->lines.size()) * betsPerLine;
+    settled.numberOfBets = static_cast<int>(type->lines.size()) * betsPerLine;
 
     std::array<int, kMaxSelections> rows = {1, 2, 3, 4, 5, 6};
     const int lucky = luckySelections(selectionCount, betIndex);
@@ -99,11 +104,15 @@ double settle(Working working, Mode mode, const SettlementTerms& settlement, int
             legs[0].price =
                 static_cast<double>(luckyTerms(settlement.preferences, lucky).consolation) *
                 legs[0].price;
+            settled.consolationRow = rows[0];
+            settled.consolationPrice = legs[0].price;
             if (mode == Mode::Win) {
                 // Every other line holds a loser: the lone winner's single is the bet.
                 const BetLine& single = type->lines[0];
-                return addLine(single, lineReturn(mode, settlement, single, legs, stake), rows,
-                               observer);
+                settled.returns = addLine(single, lineReturn(mode, settlement, single, legs, stake),
+                                          rows, observer);
+                settled.linesTotal = settled.returns;
+                return settled;
             }
         }
     }
@@ -132,43 +141,27 @@ double settle(Working working, Mode mode, const SettlementTerms& settlement, int
         }
     }
 
+    settled.linesTotal = total;
     if (lucky != 0 && winners == lucky) {
         const double factor =
             static_cast<double>(luckyTerms(settlement.preferences, lucky).bonus) * 0.01 + 1.0;
         total = factor * total;
-        if (observer != nullptr && observer->onBonus != nullptr) {
-            observer->onBonus(observer->context, factor);
-        }
+        settled.bonusFactor = factor;
     }
-    return total;
+    settled.returns = total;
+    return settled;
 }
 
 }  // namespace
 
-double settleWin(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                 int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Win, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
+Settled settle(const SettlementTerms& terms, const BetSlip& slip,
+               const SettlementObserver* observer) {
+    return settleWith(Working::BySet, terms, slip, observer);
 }
 
-double settleEd(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Ed, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
-}
-
-double settleWwpp(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                  int selectionCount, Legs& legs, double stake,
-                  const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Wwpp, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
-}
-
-double settleLineByLine(EachWayMode mode, const SettlementTerms& settlement, int betIndex,
-                        int& numberOfBets, int selectionCount, Legs& legs, double stake,
-                        const SettlementObserver* observer) {
-    return settle(Working::LineByLine, mode, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
+Settled settleLineByLine(const SettlementTerms& terms, const BetSlip& slip,
+                         const SettlementObserver* observer) {
+    return settleWith(Working::LineByLine, terms, slip, observer);
 }
 
 }  // namespace quorvel
