@@ -339,8 +339,8 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     }
     // A handled WM_INITDIALOG answers with the procedure's own result, as does
     // a colour message (its brush); other handled messages answer 0.
-    const bool answersItself = message == WM_INITDIALOG || message == WM_CTLCOLORSTATIC ||
-                               message == WM_CTLCOLOREDIT;
+    const bool answersItself =
+        message == WM_INITDIALOG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT;
     return answersItself ? result : 0;
 }
 

@@ -118,7 +118,7 @@ void setAccessibleDescription(HWND control, const char* description) {
         return;
     }
     w->description = description;
-    notify(control, Change::Description);
+    notify(control, Change::Described);
 }
 
 }  // namespace quorvel::platform

@@ -61,7 +61,7 @@ enum class Change {
     RowState,   // a list view's selected or focused row
     Menu,       // a menu command grayed or enabled
     Colours,    // the text colour its parent gave a control (Window::textColor)
-    Description,  // the description given for screen readers
+    Described,  // the description for screen readers (Window::description)
 };
 
 class View {

@@ -296,7 +296,7 @@ void QtView::apply(HWND window, Change what) {
                 nameControls(w->parent);
             }
             break;
-        case Change::Description:
+        case Change::Described:
             widget->setAccessibleDescription(decoded(w->description));
             break;
         case Change::Menu:

@@ -26,7 +26,7 @@ class RecordingView : public View {
     void created(HWND window) override { log("created", window); }
     void destroyed(HWND window) override { log("destroyed", window); }
     void changed(HWND window, Change what) override {
-        if (what == Change::Colours || what == Change::Description) {
+        if (what == Change::Colours || what == Change::Described) {
             changes.push_back((what == Change::Colours ? "colours " : "description ") +
                               std::to_string(findWindow(window)->id));
         }
