@@ -70,9 +70,11 @@ inline double addLine(const BetLine& line, double lineReturn,
     return rounded;
 }
 
+// One body for each mode, so that every choice made on the mode is made
+// when the program is built, not for every line.
+template <Mode mode>
 Settled settleWith(Working working, const SettlementTerms& settlement, const BetSlip& slip,
                    const SettlementObserver* observer) {
-    const Mode mode = slip.eachWayMode;
     const int selectionCount = slip.selectionCount;
     const int betIndex = slip.betIndex;
     const double stake = static_cast<double>(settledUnitStake(slip)) * 100.0;
@@ -152,16 +154,29 @@ Settled settleWith(Working working, const SettlementTerms& settlement, const Bet
     return settled;
 }
 
+Settled settleIn(Working working, const SettlementTerms& terms, const BetSlip& slip,
+                 const SettlementObserver* observer) {
+    switch (slip.eachWayMode) {
+        case Mode::Win:
+            return settleWith<Mode::Win>(working, terms, slip, observer);
+        case Mode::Ed:
+            return settleWith<Mode::Ed>(working, terms, slip, observer);
+        case Mode::Wwpp:
+            return settleWith<Mode::Wwpp>(working, terms, slip, observer);
+    }
+    return Settled{0.0, 0, 0.0, 0.0, 0, 0.0};  // a mode off the list settles nothing
+}
+
 }  // namespace
 
 Settled settle(const SettlementTerms& terms, const BetSlip& slip,
                const SettlementObserver* observer) {
-    return settleWith(Working::BySet, terms, slip, observer);
+    return settleIn(Working::BySet, terms, slip, observer);
 }
 
 Settled settleLineByLine(const SettlementTerms& terms, const BetSlip& slip,
                          const SettlementObserver* observer) {
-    return settleWith(Working::LineByLine, terms, slip, observer);
+    return settleIn(Working::LineByLine, terms, slip, observer);
 }
 
 }  // namespace quorvel

@@ -72,6 +72,13 @@ TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
     }
 }
 
+TEST(settlement, a_mode_off_the_list_settles_no_bets_and_nothing) {
+    const Settled settled =
+        settle(test::startTerms(), {1, 0, static_cast<EachWayMode>(3), 10, {won(2.0)}});
+    EXPECT_EQ(settled.numberOfBets, 0);
+    EXPECT_EQ(settled.returns, 0.0);
+}
+
 TEST(stakes_about, follow_on_bet_is_struck_only_when_the_first_return_exceeds_its_stake) {
     const SettlementTerms terms = test::startTerms();
     EXPECT_EQ(winStakesAbout(terms, won(2.0), L, 1000), 2000);
