@@ -7,6 +7,8 @@
 #include "engine/catalogue.h"
 #include "engine/line_texts.h"
 #include "engine/selection_terms.h"
+#include "engine/slip_texts.h"
+#include "engine/working_steps.h"
 
 namespace quorvel::cli {
 
@@ -23,6 +25,39 @@ std::string_view displayText(const std::array<char, kAmountTextSize>& text) {
     return {text.data()};
 }
 
+// "name": [{"step": "taxDeducted", "text": "Tax 9% deducted ...", "change": "-£0.0990",
+// "amount": "£1.0010"}, ...]
+void appendJsonSteps(std::string& out, const char* name, const std::vector<WorkingStep>& steps) {
+    out += ", \"";
+    out += name;
+    out += "\": [";
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        out += i == 0 ? "{\"step\": \"" : ", {\"step\": \"";
+        out += steps[i].key;
+        out += "\", \"text\": ";
+        appendJsonString(out, toUtf8(steps[i].text));
+        if (!steps[i].change.empty()) {
+            out += ", \"change\": \"";
+            appendUtf8(out, steps[i].change);
+            out += '"';
+        }
+        out += ", \"amount\": \"";
+        appendUtf8(out, steps[i].amount);
+        out += "\"}";
+    }
+    out += ']';
+}
+
+// "  text ......  change  amount" under the lines.
+void appendTextSteps(std::string& out, const std::vector<WorkingStep>& steps) {
+    for (const WorkingStep& step : steps) {
+        char row[256];
+        std::snprintf(row, sizeof row, "  %-44s  %12s  %s\n", toUtf8(step.text).c_str(),
+                      toUtf8(step.change).c_str(), toUtf8(step.amount).c_str());
+        out += row;
+    }
+}
+
 }  // namespace
 
 const SettledSlip& SlipSettler::settle(const SlipRequest& request) {
@@ -31,7 +66,7 @@ const SettledSlip& SlipSettler::settle(const SlipRequest& request) {
         settled_.display = settleAmounts(request, &observer);
     } else {
         settled_.record.lines.clear();
-        settled_.record.bonusFactor = 0.0;
+        settled_.record.steps = SettlementSteps{};
         settled_.display = settleAmounts(request);
     }
     return settled_;
@@ -58,9 +93,16 @@ void appendJsonResult(std::string& out, const SettledSlip& settled, bool explain
             out += "\"}";
         }
         out += ']';
-        if (settled.record.bonusFactor != 0.0) {
+        if (settled.record.steps.settled.bonusFactor != 0.0) {
             out += ", \"bonusFactor\": ";
-            appendNumber(out, settled.record.bonusFactor);
+            appendNumber(out, settled.record.steps.settled.bonusFactor);
+        }
+        const WorkingSteps steps = workingSteps(settled.record.steps, settled.display);
+        appendJsonSteps(out, "returnsSteps", steps.returns);
+        appendJsonSteps(out, "stakeSteps", steps.stake);
+        if (!steps.note.empty()) {
+            out += ", \"note\": ";
+            appendJsonString(out, toUtf8(steps.note));
         }
     }
     out += "}\n";
@@ -76,18 +118,17 @@ std::string describeSlip(const SlipRequest& request) {
     const BetSlip& slip = request.slip;
     std::string out = "Selections   " + std::to_string(slip.selectionCount) + "\n";
     out += "Bet          ";
-    const BetType* type = findBetType(slip.selectionCount, slip.betIndex);
-    if (type != nullptr) {
-        appendUtf8(out, type->text);
+    if (findBetType(slip.selectionCount, slip.betIndex) != nullptr) {
+        appendUtf8(out, betText(slip));
     } else {
         out += "position " + std::to_string(slip.betIndex) + ", not on the list: no bets";
     }
-    out += "\nStake        " + std::to_string(slip.unitStake) + "p per bet";
+    out += "\nStake        " + stakeText(slip);
     out += "\nEach Way     ";
     out += kEachWayTexts[static_cast<std::size_t>(slip.eachWayMode)];
     out += "\nTax Paid     ";
-    out += request.taxPaid ? "yes" : "no";
-    out += " (tax rate " + std::to_string(request.preferences.taxRatePercent) + "%)\n";
+    out += request.taxPaid ? "yes " : "no ";
+    out += taxRateText(request.preferences) + "\n";
     const int lucky = luckySelections(slip.selectionCount, slip.betIndex);
     if (lucky != 0) {
         const LuckyTerms terms = luckyTerms(request.preferences, lucky);
@@ -95,19 +136,19 @@ std::string describeSlip(const SlipRequest& request) {
                ", all-winner bonus " + std::to_string(terms.bonus) + "%\n";
     }
     for (int i = 0; i < slip.selectionCount; ++i) {
-        const Leg& leg = slip.legs[static_cast<std::size_t>(i)];
+        const LegTexts shown = legTexts(slip.legs[static_cast<std::size_t>(i)], slip.eachWayMode);
         out += "Leg " + std::to_string(i + 1) + "        ";
-        const LegDescription shown = describeLegResult(leg.result);
-        out += kResultTexts[static_cast<std::size_t>(shown.result)];
-        if (shown.result != ResultChoice::NonRunner && shown.result != ResultChoice::Lost) {
-            out += " at " + priceName(leg.price);
-            if (leg.rule4 != 0) {
-                out += ", Rule 4 " + std::to_string(leg.rule4) + "p per \xC2\xA3";
-            }
-            if (slip.eachWayMode != EachWayMode::Win) {
-                out += ", place terms ";
-                out += kPlaceTermsTexts[static_cast<std::size_t>(shown.terms)];
-            }
+        out += shown.result;
+        if (!shown.price.empty()) {
+            out += " at " + shown.price;
+        }
+        if (!shown.rule4.empty()) {
+            out += ", Rule 4 ";
+            appendUtf8(out, shown.rule4);
+        }
+        if (*shown.placeTerms != '\0') {
+            out += ", place terms ";
+            out += shown.placeTerms;
         }
         out += '\n';
     }
@@ -121,17 +162,20 @@ std::string describeSettlement(const SettledSlip& settled, bool explain) {
         int number = 0;
         for (const LineReport& report : settled.record.lines) {
             char row[128];
-            const std::string legs =
-                lineRowsText(report, report.line->kind == LineKind::StakesAbout ? ">" : "-");
+            const std::string legs = lineRowsText(report);
             std::snprintf(row, sizeof row, "  %4d  %-12s  %-11s  %s\n", ++number,
                           lineKindName(*report.line), legs.c_str(),
                           toUtf8(lineReturnText(report.roundedReturn)).c_str());
             out += row;
         }
-        if (settled.record.bonusFactor != 0.0) {
-            out += "  All-winner bonus: the lines' total times " +
-                   shortestNumberText(settled.record.bonusFactor) + "\n";
+        const WorkingSteps steps = workingSteps(settled.record.steps, settled.display);
+        if (!steps.note.empty()) {
+            out += "  " + toUtf8(steps.note) + "\n";
         }
+        out += '\n';
+        appendTextSteps(out, steps.returns);
+        out += '\n';
+        appendTextSteps(out, steps.stake);
         out += '\n';
     }
     out += "Bets         " + std::to_string(settled.display.numberOfBets) + "\n";

@@ -7,8 +7,8 @@ void onLine(void* context, const LineReport& report) {
     static_cast<LineRecord*>(context)->lines.push_back(report);
 }
 
-void onBonus(void* context, double factor) {
-    static_cast<LineRecord*>(context)->bonusFactor = factor;
+void onSteps(void* context, const SettlementSteps& steps) {
+    static_cast<LineRecord*>(context)->steps = steps;
 }
 
 }  // namespace
@@ -16,8 +16,8 @@ void onBonus(void* context, double factor) {
 SettlementObserver recordLines(LineRecord& record) {
     record.lines.clear();
     record.lines.reserve(2 * kMaxLinesPerBet);
-    record.bonusFactor = 0.0;
-    return {&record, &onLine, &onBonus};
+    record.steps = SettlementSteps{};
+    return {&record, &onLine, &onSteps};
 }
 
 }  // namespace quorvel

@@ -40,6 +40,10 @@ std::string lineRowsText(const LineReport& report, const char* separator) {
     return out;
 }
 
+std::string lineRowsText(const LineReport& report) {
+    return lineRowsText(report, report.line->kind == LineKind::StakesAbout ? ">" : "-");
+}
+
 std::string lineReturnText(double hundredthsOfPenny) {
     char text[64];
     std::snprintf(text, sizeof text, "\xA3%.4f", hundredthsOfPenny / 10000.0);

@@ -15,6 +15,9 @@ const char* lineKindName(const BetLine& line);
 // The rows of a line's selections as entered, joined by `separator`: "1-2-4".
 std::string lineRowsText(const LineReport& report, const char* separator);
 
+// The same joined as the working shows them: "1-2-4", a stakes-about line "1>2".
+std::string lineRowsText(const LineReport& report);
+
 // A line's return in pounds to the hundredth of a penny: "\xA3" "0.3200".
 std::string lineReturnText(double hundredthsOfPenny);
 

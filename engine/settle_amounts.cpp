@@ -74,44 +74,43 @@ void formatPounds(std::array<char, kAmountTextSize>& text, double pounds) {
 
 SettlementDisplay settleAmounts(const SettlementInput& input, const SettlementObserver* observer) {
     const SettlementTerms terms = settlementTerms(input.preferences, input.taxPaid);
-    const BetSlip& slip = input.slip;
-    Legs legs = slip.legs;  // the modes may reorder the legs and raise a price
-
-    // A negative stake is settled as a stake of nothing.
-    const int unitStake = slip.unitStake < 0 ? 0 : slip.unitStake;
-    const double stake = static_cast<double>(unitStake) * 100.0;
-
-    int numberOfBets = 0;
-    double returns = 0.0;
-    switch (slip.eachWayMode) {
-        case EachWayMode::Win:
-            returns = settleWin(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs,
-                                stake, observer);
-            break;
-        case EachWayMode::Ed:
-            returns = settleEd(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs, stake,
-                               observer);
-            break;
-        case EachWayMode::Wwpp:
-            returns = settleWwpp(terms, slip.betIndex, numberOfBets, slip.selectionCount, legs,
-                                 stake, observer);
-            break;
-    }
+    const Settled settled = settle(terms, input.slip, observer);
+    const int numberOfBets = settled.numberOfBets;
+    const double stake = static_cast<double>(settledUnitStake(input.slip)) * 100.0;
 
     // Whole pence, held as a double so that no stake can overflow it.
-    double totalStake = roundPence(static_cast<double>(numberOfBets) * stake * 0.01);
+    const double stakePence = roundPence(static_cast<double>(numberOfBets) * stake * 0.01);
+    double stakeWithTax = stakePence;
+    double totalStake = stakePence;
     if (terms.taxPaid) {
-        totalStake = std::trunc(totalStake * terms.taxFactor + 0.5);
+        stakeWithTax = stakePence * terms.taxFactor;
+        totalStake = std::trunc(stakeWithTax + 0.5);
     }
     // Without tax paid the tax comes off the returns; they can reach about 1e28
     // hundredths of a penny, far beyond any integer type.
+    double returnsLessTax = settled.returns;
+    double returns = settled.returns;
     if (!terms.taxPaid) {
-        returns = std::trunc((2.0 - terms.taxFactor) * returns + 0.5);
+        returnsLessTax = (2.0 - terms.taxFactor) * returns;
+        returns = std::trunc(returnsLessTax + 0.5);
     }
+    const double returnsPence = roundPence(returns * 0.01);
 
     SettlementDisplay display{numberOfBets, {}, {}};
     formatPounds(display.totalStake, totalStake * 0.01);
-    formatPounds(display.returns, roundPence(returns * 0.01) * 0.01);
+    formatPounds(display.returns, returnsPence * 0.01);
+    if (observer != nullptr && observer->onSteps != nullptr) {
+        const int lucky = luckySelections(input.slip.selectionCount, input.slip.betIndex);
+        const LuckyTerms luckyRules =
+            lucky != 0 ? luckyTerms(input.preferences, lucky) : LuckyTerms{0, 0};
+        const SettlementSteps steps{settled,          settledUnitStake(input.slip),
+                                    terms.taxPaid,    input.preferences.taxRatePercent,
+                                    luckyRules.bonus, luckyRules.consolation,
+                                    returnsLessTax,   returns,
+                                    returnsPence,     stakePence,
+                                    stakeWithTax,     totalStake};
+        observer->onSteps(observer->context, steps);
+    }
     return display;
 }
 

@@ -33,6 +33,23 @@ struct SettlementInput {
     BetSlip slip;
 };
 
+// Every figure a settlement goes through from the lines' total to the two
+// amounts, as it used them. Returns in hundredths of a penny, stakes in pence.
+struct SettlementSteps {
+    Settled settled;  // the gross returns, the lines' total, the bonus and the consolation
+    int stakePerBet;  // as settled: a negative stake as 0
+    bool taxPaid;     // with the stake; otherwise the tax came off the returns
+    int taxRatePercent;
+    int bonusPercent;        // the Lucky bonus when settled.bonusFactor is not 0
+    int consolationOdds;     // the Lucky consolation when settled.consolationRow is not 0
+    double returnsLessTax;   // (2 - tax factor) × gross returns, tax not paid; else the gross
+    double returnsWhole;     // the above made whole to the hundredth of a penny
+    double returnsPence;     // "Returns" in whole pence
+    double stakePence;       // bets × stake per bet, made whole
+    double stakeWithTax;     // stake × tax factor, tax paid; else the stake
+    double totalStakePence;  // "Total stake" in whole pence
+};
+
 // Settles the slip. A negative unit stake settles as 0. Allocates nothing.
 SettlementDisplay settleAmounts(const SettlementInput& input,
                                 const SettlementObserver* observer = nullptr);

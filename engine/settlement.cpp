@@ -70,18 +70,25 @@ inline double addLine(const BetLine& line, double lineReturn,
     return rounded;
 }
 
-double settle(Working working, Mode mode, const SettlementTerms& settlement, int betIndex,
-              int& numberOfBets, int selectionCount, Legs& legs, double stake,
-              const SettlementObserver* observer) {
-    numberOfBets = 0;
+// One body for each mode, so that every choice made on the mode is made
+// when the program is built, not for every line.
+template <Mode mode>
+Settled settleWith(Working working, const SettlementTerms& settlement, const BetSlip& slip,
+                   const SettlementObserver* observer) {
+    const int selectionCount = slip.selectionCount;
+    const int betIndex = slip.betIndex;
+    const double stake = static_cast<double>(settledUnitStake(slip)) * 100.0;
+    Legs legs = slip.legs;  // the Lucky rules may reorder them and raise a price
+
+    Settled settled{0.0, 0, 0.0, 0.0, 0, 0.0};
     double total = 0.0;
     const BetType* type = findBetType(selectionCount, betIndex);
     // Stakes-about bets have no win-to-win, place-to-place lines.
     if (type == nullptr || (mode == Mode::Wwpp && type->stakesAbout)) {
-        return total;
+        return settled;
     }
     const int betsPerLine = mode == Mode::Win ? 1 : 2;
-    numberOfBets = static_cast<int>(type->lines.size()) * betsPerLine;
+    settled.numberOfBets = static_cast<int>(type->lines.size()) * betsPerLine;
 
     std::array<int, kMaxSelections> rows = {1, 2, 3, 4, 5, 6};
     const int lucky = luckySelections(selectionCount, betIndex);
@@ -99,11 +106,15 @@ double settle(Working working, Mode mode, const SettlementTerms& settlement, int
             legs[0].price =
                 static_cast<double>(luckyTerms(settlement.preferences, lucky).consolation) *
                 legs[0].price;
+            settled.consolationRow = rows[0];
+            settled.consolationPrice = legs[0].price;
             if (mode == Mode::Win) {
                 // Every other line holds a loser: the lone winner's single is the bet.
                 const BetLine& single = type->lines[0];
-                return addLine(single, lineReturn(mode, settlement, single, legs, stake), rows,
-                               observer);
+                settled.returns = addLine(single, lineReturn(mode, settlement, single, legs, stake),
+                                          rows, observer);
+                settled.linesTotal = settled.returns;
+                return settled;
             }
         }
     }
@@ -132,43 +143,40 @@ double settle(Working working, Mode mode, const SettlementTerms& settlement, int
         }
     }
 
+    settled.linesTotal = total;
     if (lucky != 0 && winners == lucky) {
         const double factor =
             static_cast<double>(luckyTerms(settlement.preferences, lucky).bonus) * 0.01 + 1.0;
         total = factor * total;
-        if (observer != nullptr && observer->onBonus != nullptr) {
-            observer->onBonus(observer->context, factor);
-        }
+        settled.bonusFactor = factor;
     }
-    return total;
+    settled.returns = total;
+    return settled;
+}
+
+Settled settleIn(Working working, const SettlementTerms& terms, const BetSlip& slip,
+                 const SettlementObserver* observer) {
+    switch (slip.eachWayMode) {
+        case Mode::Win:
+            return settleWith<Mode::Win>(working, terms, slip, observer);
+        case Mode::Ed:
+            return settleWith<Mode::Ed>(working, terms, slip, observer);
+        case Mode::Wwpp:
+            return settleWith<Mode::Wwpp>(working, terms, slip, observer);
+    }
+    return Settled{0.0, 0, 0.0, 0.0, 0, 0.0};  // a mode off the list settles nothing
 }
 
 }  // namespace
 
-double settleWin(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                 int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Win, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
+Settled settle(const SettlementTerms& terms, const BetSlip& slip,
+               const SettlementObserver* observer) {
+    return settleIn(Working::BySet, terms, slip, observer);
 }
 
-double settleEd(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                int selectionCount, Legs& legs, double stake, const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Ed, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
-}
-
-double settleWwpp(const SettlementTerms& settlement, int betIndex, int& numberOfBets,
-                  int selectionCount, Legs& legs, double stake,
-                  const SettlementObserver* observer) {
-    return settle(Working::BySet, Mode::Wwpp, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
-}
-
-double settleLineByLine(EachWayMode mode, const SettlementTerms& settlement, int betIndex,
-                        int& numberOfBets, int selectionCount, Legs& legs, double stake,
-                        const SettlementObserver* observer) {
-    return settle(Working::LineByLine, mode, settlement, betIndex, numberOfBets, selectionCount,
-                  legs, stake, observer);
+Settled settleLineByLine(const SettlementTerms& terms, const BetSlip& slip,
+                         const SettlementObserver* observer) {
+    return settleIn(Working::LineByLine, terms, slip, observer);
 }
 
 }  // namespace quorvel

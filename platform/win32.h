@@ -60,6 +60,8 @@ struct HBRUSH__;
 typedef HBRUSH__* HBRUSH;
 struct HMENU__;
 typedef HMENU__* HMENU;
+struct HDC__;
+typedef HDC__* HDC;
 
 // The registry
 typedef LONG LSTATUS;
@@ -77,6 +79,13 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 struct POINT {
     LONG x;
     LONG y;
+};
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
 };
 
 struct MSG {
@@ -209,8 +218,11 @@ struct NMLVKEYDOWN {
 #define MB_ICONMASK 0x000000F0
 
 #define COLOR_WINDOW 5
+#define COLOR_WINDOWTEXT 8
 #define COLOR_BTNFACE 15
 #define COLOR_BTNSHADOW 16
+#define COLOR_GRAYTEXT 17
+#define CLR_INVALID 0xFFFFFFFF
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -285,6 +297,8 @@ struct NMLVKEYDOWN {
 #define WM_PASTE 0x0302
 #define WM_CLEAR 0x0303
 #define WM_UNDO 0x0304
+#define WM_CTLCOLOREDIT 0x0133
+#define WM_CTLCOLORSTATIC 0x0138
 #define WM_USER 0x0400
 
 // The dialog manager
@@ -564,6 +578,15 @@ HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR iconName);
 HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR cursorName);
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 DWORD WINAPI GetSysColor(int index);
+HBRUSH WINAPI GetSysColorBrush(int index);
+// A control's text and background colours come from its parent's answer to
+// WM_CTLCOLORSTATIC or WM_CTLCOLOREDIT, asked when the control is invalidated.
+BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+HDC WINAPI GetDC(HWND window);
+int WINAPI ReleaseDC(HWND window, HDC dc);
+COLORREF WINAPI SetTextColor(HDC dc, COLORREF color);
+COLORREF WINAPI GetTextColor(HDC dc);
+COLORREF WINAPI SetBkColor(HDC dc, COLORREF color);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 
 HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,

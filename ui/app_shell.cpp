@@ -1,9 +1,10 @@
 #include "ui/app_shell.h"
 
 #include "resources/resource.h"
-#include "ui/kept_preferences.h"
 #include "ui/help.h"
+#include "ui/kept_preferences.h"
 #include "ui/main_dialog.h"
+#include "ui/working_dialog.h"
 
 namespace quorvel {
 
@@ -51,8 +52,21 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             DestroyWindow(appState.mainDialog);
             return 0;
-        case WM_COMMAND:
-            return onMainCommand(wParam, lParam);
+        case WM_COMMAND: {
+            const LRESULT result = onMainCommand(wParam, lParam);
+            // Any control the user changed, or the preferences, may make the
+            // slip differ from the one settled.
+            if (lParam != 0 || LOWORD(wParam) == ID_OPTIONS_PREFERENCES) {
+                checkSlipAgainstWorking(appState, window);
+            }
+            return result;
+        }
+        case WM_CTLCOLORSTATIC:
+            if (const HBRUSH brush =
+                    amountColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            return DefDlgProcA(window, message, wParam, lParam);
         case WM_HELP:
             openGuide(window, GuideSection::MainWindow);
             return TRUE;

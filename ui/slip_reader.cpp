@@ -48,14 +48,19 @@ EachWayMode readEachWayMode(HWND dialog) {
     return EachWayMode::Win;
 }
 
+// The stake box's first 7 characters, as typed.
+std::string_view stakeText(HWND dialog, char (&text)[8]) {
+    const UINT length = GetDlgItemTextA(dialog, IDC_STAKE, text, sizeof text);
+    return {text, length};
+}
+
 int readUnitStake(HWND dialog) {
     char text[8] = {};
-    const UINT length = GetDlgItemTextA(dialog, IDC_STAKE, text, sizeof text);
-    if (length == 0) {
+    if (stakeText(dialog, text).empty()) {
         SetDlgItemTextA(dialog, IDC_STAKE, "10");
         return 10;
     }
-    return decimalValue(std::string_view(text, length));
+    return decimalValue(stakeText(dialog, text));
 }
 
 Leg readLeg(HWND dialog, int row) {
@@ -89,8 +94,7 @@ Leg readLeg(HWND dialog, int row) {
     return makeLeg(choices);
 }
 
-SlipSettlement settleSlip(const AppState& app, HWND dialog, int selectionCount,
-                          const SettlementObserver* observer) {
+SettlementInput readSlip(const AppState& app, HWND dialog, int selectionCount) {
     SettlementInput input{};
     input.preferences = app.preferences;
     input.taxPaid = IsDlgButtonChecked(dialog, IDC_TAX_PAID) != 0;
@@ -98,10 +102,42 @@ SlipSettlement settleSlip(const AppState& app, HWND dialog, int selectionCount,
     slip.selectionCount = selectionCount;
     slip.betIndex = static_cast<int>(currentItem(dialog, IDC_BET));
     slip.eachWayMode = readEachWayMode(dialog);
-    slip.unitStake = readUnitStake(dialog);
+    char text[8] = {};
+    const std::string_view stake = stakeText(dialog, text);
+    slip.unitStake = stake.empty() ? 10 : decimalValue(stake);
     for (int row = 1; row <= selectionCount && row <= kMaxSelections; ++row) {
         slip.legs[static_cast<std::size_t>(row - 1)] = readLeg(dialog, row);
     }
+    return input;
+}
+
+bool sameSlip(const SettlementInput& a, const SettlementInput& b) {
+    for (const PreferenceField& field : kPreferenceFields) {
+        if (a.preferences.*field.value != b.preferences.*field.value) {
+            return false;
+        }
+    }
+    const BetSlip& x = a.slip;
+    const BetSlip& y = b.slip;
+    if (a.taxPaid != b.taxPaid || x.selectionCount != y.selectionCount ||
+        x.betIndex != y.betIndex || x.eachWayMode != y.eachWayMode || x.unitStake != y.unitStake) {
+        return false;
+    }
+    for (int i = 0; i < x.selectionCount && i < kMaxSelections; ++i) {
+        const Leg& l = x.legs[static_cast<std::size_t>(i)];
+        const Leg& m = y.legs[static_cast<std::size_t>(i)];
+        if (l.result != m.result || l.price != m.price || l.placePrice != m.placePrice ||
+            l.rule4 != m.rule4) {
+            return false;
+        }
+    }
+    return true;
+}
+
+SlipSettlement settleSlip(const AppState& app, HWND dialog, int selectionCount,
+                          const SettlementObserver* observer) {
+    SettlementInput input = readSlip(app, dialog, selectionCount);
+    input.slip.unitStake = readUnitStake(dialog);  // fills an empty box with "10"
     const SettlementDisplay shown = settleAmounts(input, observer);
     SetDlgItemTextA(dialog, IDC_TOTAL_STAKE, shown.totalStake.data());
     SetDlgItemTextA(dialog, IDC_RETURNS, shown.returns.data());

@@ -21,6 +21,14 @@ int readUnitStake(HWND dialog);
 // a list with no current item reads as "Lost", a price of 0 and no Rule 4.
 Leg readLeg(HWND dialog, int row);
 
+// The slip the main dialog shows now and "Tax Paid", with the preferences of
+// `app`, read as "Settle" reads them but without filling an empty stake box.
+SettlementInput readSlip(const AppState& app, HWND dialog, int selectionCount);
+
+// Whether two slips settle alike: the same preferences, "Tax Paid", bet,
+// mode, stake and legs.
+bool sameSlip(const SettlementInput& a, const SettlementInput& b);
+
 struct SlipSettlement {
     SettlementInput input;  // the preferences, "Tax Paid" and the slip as read
     SettlementDisplay display;

@@ -14,6 +14,7 @@ namespace quorvel {
 
 struct Working {
     bool settled = false;     // false until a slip is settled, and again after "Clear"
+    bool outOfDate = false;   // the slip has changed since it was settled
     SettlementInput input{};  // preferences, "Tax Paid" and the slip as settled
     SettlementDisplay display{};
     LineRecord record;
@@ -28,14 +29,17 @@ using TextRows = std::vector<std::vector<std::string>>;
 struct WorkingText {
     std::string slip;  // bet, stake per bet, each-way mode, tax
     TextRows legs;     // per selection: row, result, price, Rule 4, place terms
-    TextRows lines;    // per line: number, kind, rows, return to the penny and to 1/100p
-    std::string note;  // the consolation single or the all-winner bonus; may be empty
+    // Per line: number, kind, rows, return to the hundredth of a penny; then
+    // each step from their sum to "Returns" and to "Total stake": what was
+    // done, what it added or took off, and the amount it came to.
+    TextRows lines;
+    std::string note;  // the consolation; may be empty
     TextRows totals;   // "Bets", "Total stake", "Returns" and their values
 };
 
 extern const std::vector<std::string> kLegColumns;
 extern const std::vector<std::string> kLineColumns;
-inline constexpr std::size_t kFirstAmountColumn = 3;  // of kLineColumns: the two returns
+inline constexpr std::size_t kFirstAmountColumn = 3;  // of kLineColumns: the amounts
 
 WorkingText describeWorking(const Working& working);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/accessible_description.h"
 #include "resources/resource.h"
 #include "ui/help.h"
 #include "ui/slip_reader.h"
@@ -11,12 +12,26 @@
 namespace quorvel {
 namespace {
 
+// What a screen reader says of the two amounts while they are out of date.
+constexpr const char* kOutOfDateDescription = "out of date: press Settle";
+
 // The working shown by the open dialog (there is one at a time: it is modal).
 const WorkingText* shownText = nullptr;
 
 void enableShowWorking(HWND mainDialog, bool enabled) {
     EnableMenuItem(GetMenu(mainDialog), ID_OPTIONS_SHOW_WORKING,
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+// Draws "Total stake" and "Returns" like a disabled box's text while they
+// are out of date, and gives them a description a screen reader speaks.
+void showOutOfDate(HWND mainDialog, bool outOfDate) {
+    lastWorking().outOfDate = outOfDate;
+    for (int id : {IDC_TOTAL_STAKE, IDC_RETURNS}) {
+        const HWND box = GetDlgItem(mainDialog, id);
+        platform::setAccessibleDescription(box, outOfDate ? kOutOfDateDescription : "");
+        InvalidateRect(box, nullptr, TRUE);  // drawn again in the colours WM_CTLCOLORSTATIC gives
+    }
 }
 
 // Columns from `rightFrom` on hold amounts, which line up on the right.
@@ -101,11 +116,38 @@ void settleRecordingWorking(AppState& app, HWND mainDialog) {
     working.input = settled.input;
     working.display = settled.display;
     working.settled = true;
+    showOutOfDate(mainDialog, false);
     enableShowWorking(mainDialog, true);
+}
+
+void checkSlipAgainstWorking(const AppState& app, HWND mainDialog) {
+    const Working& working = lastWorking();
+    if (!working.settled) {
+        return;
+    }
+    const bool changed = !sameSlip(readSlip(app, mainDialog, app.selectionCount), working.input);
+    if (changed != working.outOfDate) {
+        showOutOfDate(mainDialog, changed);
+    }
+}
+
+bool amountsOutOfDate() {
+    return lastWorking().settled && lastWorking().outOfDate;
+}
+
+HBRUSH amountColours(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (!amountsOutOfDate() || (id != IDC_TOTAL_STAKE && id != IDC_RETURNS)) {
+        return nullptr;
+    }
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void forgetWorking(HWND mainDialog) {
     lastWorking().settled = false;
+    showOutOfDate(mainDialog, false);
     enableShowWorking(mainDialog, false);
 }
 

@@ -160,6 +160,8 @@ DWORD WINAPI GetSysColor(int index) {
             return 0x00F0F0F0;
         case COLOR_BTNSHADOW:
             return 0x00A0A0A0;
+        case COLOR_GRAYTEXT:
+            return 0x006D6D6D;
         default:  // text and frames
             return 0x00000000;
     }

@@ -337,9 +337,11 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
                 return defaultDialogHandling(dialog, message, wParam, lParam);
         }
     }
-    // A handled WM_INITDIALOG answers with the procedure's own result; other
-    // handled messages answer 0.
-    return message == WM_INITDIALOG ? result : 0;
+    // A handled WM_INITDIALOG answers with the procedure's own result, as does
+    // a colour message (its brush); other handled messages answer 0.
+    const bool answersItself =
+        message == WM_INITDIALOG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT;
+    return answersItself ? result : 0;
 }
 
 BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG message) {

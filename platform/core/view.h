@@ -60,6 +60,8 @@ enum class Change {
     Rows,       // a list view's rows or their texts
     RowState,   // a list view's selected or focused row
     Menu,       // a menu command grayed or enabled
+    Colours,    // the text colour its parent gave a control (Window::textColor)
+    Described,  // the description for screen readers (Window::description)
 };
 
 class View {

@@ -124,6 +124,12 @@ struct Window {
     // Static icons: the icon resource named by the template.
     HICON staticIcon = nullptr;
 
+    // Edit boxes and static texts: the text colour the parent's answer to
+    // WM_CTLCOLORSTATIC or WM_CTLCOLOREDIT set, CLR_INVALID for the usual one.
+    COLORREF textColor = CLR_INVALID;
+    // What a screen reader says of the control beyond its name and value;
+    // Windows-1252, empty for nothing (setAccessibleDescription).
+    std::string description;
     // The core's bookkeeping.
     bool destroying = false;
     bool ownerDisabledByDialog = false;  // a modal dialog's owner, to enable again

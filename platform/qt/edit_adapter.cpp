@@ -2,7 +2,9 @@
 // text, selection and caret, and reports a selection made with the mouse.
 
 #include <QAccessible>
+#include <QColor>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPointer>
 #include <QTimer>
 #include <optional>
@@ -185,6 +187,22 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     return edit;
 }
 
+// A read-only box has the dialog's face, as on the platform; the text has
+// the colour the parent gave it, if it gave one.
+void showColours(QLineEdit* edit, const Window& w) {
+    QPalette palette = edit->parentWidget()->palette();
+    if ((w.style & ES_READONLY) != 0) {
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    }
+    if (w.textColor != CLR_INVALID) {
+        const QColor text(static_cast<int>(w.textColor & 0xFF),
+                          static_cast<int>((w.textColor >> 8) & 0xFF),
+                          static_cast<int>((w.textColor >> 16) & 0xFF));
+        palette.setColor(QPalette::Text, text);
+    }
+    edit->setPalette(palette);
+}
+
 void apply(QtView&, QWidget* widget, const Window& w, Change what) {
     auto* edit = static_cast<QLineEdit*>(widget);
     switch (what) {
@@ -202,14 +220,12 @@ void apply(QtView&, QWidget* widget, const Window& w, Change what) {
             const bool readOnly = (w.style & ES_READONLY) != 0;
             edit->setReadOnly(readOnly);
             edit->setFrame(hasBorder(w));
-            // A read-only box has the dialog's face, as on the platform.
-            QPalette palette = edit->parentWidget()->palette();
-            if (readOnly) {
-                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-            }
-            edit->setPalette(palette);
+            showColours(edit, w);
             break;
         }
+        case Change::Colours:
+            showColours(edit, w);
+            break;
         default:
             break;
     }

@@ -296,6 +296,9 @@ void QtView::apply(HWND window, Change what) {
                 nameControls(w->parent);
             }
             break;
+        case Change::Described:
+            widget->setAccessibleDescription(decoded(w->description));
+            break;
         case Change::Menu:
             // A command grayed or enabled again in a window's menu.
             for (QAction* action : widget->findChildren<QAction*>()) {

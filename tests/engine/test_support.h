@@ -16,7 +16,4 @@ inline SettlementTerms startTerms(bool taxPaid = false) {
     return settlementTerms(startPreferences(), taxPaid);
 }
 
-using Mode = double (*)(const SettlementTerms&, int, int&, int, Legs&, double,
-                        const SettlementObserver*);
-
 }  // namespace quorvel::test

@@ -25,6 +25,7 @@ std::string cell(HWND list, int item, int column) {
 
 struct Shown {
     std::string lines;  // "number kind rows return-to-1/100p" without "£", "|" between
+    std::string steps;  // "text change amount|" for each step after the lines
     std::string note, totals;
 };
 
@@ -44,9 +45,14 @@ class Working : public MainWindow {
             const HWND dialog = GetParent(table);
             EXPECT_EQ(GetDlgCtrlID(table), IDC_WORKING_LINES) << "the table takes the focus";
             for (int i = 0; i < SendMessageA(table, LVM_GETITEMCOUNT, 0, 0); ++i) {
+                if (cell(table, i, 0).empty()) {  // a step after the lines
+                    shown.steps +=
+                        cell(table, i, 1) + " " + cell(table, i, 3) + " " + cell(table, i, 4) + "|";
+                    continue;
+                }
                 shown.lines += std::string(i > 0 ? "|" : "") + cell(table, i, 0) + " " +
                                cell(table, i, 1) + " " + cell(table, i, 2) + " " +
-                               cell(table, i, 4).substr(1);
+                               cell(table, i, 3).substr(1);
             }
             shown.note = DialogDriver{dialog}.text(IDC_WORKING_NOTE);
             shown.totals = DialogDriver{dialog}.text(IDC_WORKING_TOTALS);
@@ -94,20 +100,24 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
         Texts legs;
         const char* lines;  // nullptr: not compared
         const char* note;
+        const char* steps;  // a part of them, "#" for "£"
     };
     const WorkedSlip slips[] = {
         {"Lucky 15",
          "Win",
          {"Lost", "Lost", "Won 5/1", "Lost"},
          "1 single 3 1.1000",
-         "Consolation single: the lone winner on row 3 at 5/1 times 2 = 10/1"},
+         "Consolation: the lone winner on row 3 paid at 10/1, its odds times 2",
+         "The lines' returns added up  #1.1000|Made whole to the penny: Returns #0.0000 #1.10|"},
         {"Yankee",
          "E/D",
          {"Won 2/1", "Place 3/1", "Lost", "Non-Runner"},
          "1 double 1-2 0.3520|2 double 1-3 0.0000|3 double 1-4 0.4400|4 double 2-3 0.0000|"
          "5 double 2-4 0.1600|6 double 3-4 0.0000|7 treble 1-2-3 0.0000|8 treble 1-2-4 0.3520|"
          "9 treble 1-3-4 0.0000|10 treble 2-3-4 0.0000|11 4-fold 1-2-3-4 0.0000",
-         ""},
+         "",
+         "|22 bets times 10p  #2.2000|Tax 9% added (paid with the stake) +#0.1980 #2.3980|"
+         "Made whole to the penny: Total stake +#0.0020 #2.40|"},
         {"Flag",
          "Win",
          {"Won 6/4", "Won", "Lost", "Won 2/1"},
@@ -118,14 +128,16 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
          "15 stakes-about 2>3 0.1000|16 stakes-about 2>4 0.4000|17 stakes-about 3>4 0.0000|"
          "18 stakes-about 2>1 0.3500|19 stakes-about 3>1 0.0000|20 stakes-about 4>1 0.4500|"
          "21 stakes-about 3>2 0.0000|22 stakes-about 4>2 0.4000|23 stakes-about 4>3 0.2000",
-         ""},
+         "",
+         "|The lines' returns added up  #6.2000|"},
         {"Lucky 15",
          "E/D",
          {"Won", "Won", "Won", "Won"},
          nullptr,
-         "All-winner bonus: the lines' total times 1.1"},
+         "",
+         "|All-winner bonus 10%: times 1.1 +#"},
         // A non-runner among a Lucky bet's selections cancels the consolation.
-        {"Lucky 15", "Win", {"Lost", "Lost", "Won", "Non-Runner"}, nullptr, ""},
+        {"Lucky 15", "Win", {"Lost", "Lost", "Won", "Non-Runner"}, nullptr, "", ""},
     };
     for (const WorkedSlip& slip : slips) {
         SCOPED_TRACE(std::string(slip.eachWay) + " " + slip.bet + " " + slip.legs[3]);
@@ -136,6 +148,9 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
             EXPECT_EQ(shown.lines, slip.lines);
         }
         EXPECT_EQ(shown.note, slip.note);
+        std::string steps = slip.steps;
+        std::replace(steps.begin(), steps.end(), '#', '\xA3');
+        EXPECT_NE(("|" + shown.steps).find(steps), std::string::npos) << shown.steps;
         // The totals are the main window's own boxes.
         EXPECT_NE(shown.totals.find(std::string("Total stake: ") + text(IDC_TOTAL_STAKE) +
                                     "        Returns: " + text(IDC_RETURNS)),
@@ -153,8 +168,14 @@ TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spr
         "Row\tResult\tPrice\tRule 4\tPlace terms\r\n"
         "1\tWon\t2/1\t\t1/5\r\n"
         "2\tPlace\t3/1\t\t1/4\r\n\r\n"
-        "Line\tKind\tRows\tReturn\tTo 1/100p\r\n"
-        "1\tdouble\t1-2\t#0.39\t#0.3850\r\n\r\n"
+        "Line\tKind\tRows\tAmount\tTotal\r\n"
+        "1\tdouble\t1-2\t#0.3850\t\r\n"
+        "\tThe lines' returns added up\t\t\t#0.3850\r\n"
+        "\tTax 9% deducted (not paid with the stake)\t\t-#0.03465\t#0.35035\r\n"
+        "\tMade whole to the hundredth of a penny\t\t-#0.00005\t#0.3503\r\n"
+        "\tMade whole to the penny: Returns\t\t-#0.0003\t#0.35\r\n"
+        "\t2 bets times 10p\t\t\t#0.2000\r\n"
+        "\tTax not added: Total stake\t\t\t#0.20\r\n\r\n"
         "Bets\t2\r\nTotal stake\t#0.20\r\nReturns\t#0.35\r\n";
     std::replace(expected.begin(), expected.end(), '#', '\xA3');
     std::string copied;
