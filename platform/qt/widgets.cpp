@@ -75,11 +75,28 @@ void GroupBoxWidget::setTitle(const QString& title) {
     update();
 }
 
+// An etched line, as a dialog's group box has: a shadow line with a light
+// one beside it, each one screen pixel wide at any scale, the light one
+// inside the rectangle at its right and bottom.
+void GroupBoxWidget::drawEtchedFrame(QPainter& painter, QRect frame) {
+    const qreal scale = devicePixelRatioF();
+    const QRect pixels(
+        QPoint(qRound(frame.left() * scale), qRound(frame.top() * scale)),
+        QPoint(qRound((frame.right() + 1) * scale) - 1, qRound((frame.bottom() + 1) * scale) - 1));
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Light), 0));
+    painter.drawRect(pixels.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 0));
+    painter.drawRect(pixels.adjusted(0, 0, -2, -2));
+    painter.restore();
+}
+
 void GroupBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
-    // An etched line, as a dialog's group box has.
-    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    drawEtchedFrame(painter, rect().adjusted(0, metrics.height() / 2, 0, 0));
     if (title_.isEmpty()) {
         return;
     }

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QMenuBar;
+class QPainter;
 class QToolButton;
 
 namespace quorvel::platform::qt {
@@ -57,6 +58,8 @@ class GroupBoxWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void drawEtchedFrame(QPainter& painter, QRect frame);
+
     QString title_;
 };
 

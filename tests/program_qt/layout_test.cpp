@@ -10,10 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -187,7 +190,15 @@ void savePicture(HWND window, const QString& name) {
     }
     const QDir folder(qEnvironmentVariable("QUORVEL_PICTURES", QUORVEL_SCREENSHOT_DIR "/pictures"));
     folder.mkpath(".");
-    widget->grab().save(folder.filePath(file + ".png"));
+    QPixmap picture = widget->grab();
+    // On a desktop, the window as the window manager frames it.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::qWait(500);
+        const QRect frame = widget->frameGeometry();
+        picture =
+            widget->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    picture.save(folder.filePath(file + ".png"));
 }
 
 HWND dialogShown() {
