@@ -23,7 +23,6 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -210,29 +209,31 @@ HWND dialogShown() {
     return widget != nullptr && widget->isVisible() ? windows.back() : nullptr;
 }
 
-// Opens a dialog from the menu; once it shows, runs check on it and closes it.
+// Once a dialog shows, runs check on it and closes it; until then, the step
+// comes round again.
+void checkWhenShown(const std::function<void(HWND)>& check) {
+    const HWND dialog = dialogShown();
+    if (dialog == nullptr) {
+        runNext([check] { checkWhenShown(check); });
+        return;
+    }
+    check(dialog);
+    view().post([dialog] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+}
+
+void untilOnlyTheMainWindow() {
+    if (platform::topLevelWindows().size() > 1 || !view().idle()) {
+        runNext(untilOnlyTheMainWindow);
+    }
+}
+
+// Opens a dialog from the menu and checks it.
 void checkDialog(std::deque<Step>& steps, int command, std::function<void(HWND)> check) {
     steps.push_back([command] {
         view().post([command] { platform::input::chooseMenuItem(mainWindow(), command); });
     });
-    auto shown = std::make_shared<std::function<void()>>();
-    *shown = [check, shown] {
-        const HWND dialog = dialogShown();
-        if (dialog == nullptr) {
-            runNext(*shown);
-            return;
-        }
-        check(dialog);
-        view().post([dialog] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    };
-    steps.push_back([shown] { (*shown)(); });
-    auto closed = std::make_shared<std::function<void()>>();
-    *closed = [closed] {
-        if (platform::topLevelWindows().size() > 1 || !view().idle()) {
-            runNext(*closed);
-        }
-    };
-    steps.push_back([closed] { (*closed)(); });
+    steps.push_back([check = std::move(check)] { checkWhenShown(check); });
+    steps.push_back(untilOnlyTheMainWindow);
 }
 
 void chooseEachWay(int index) {
