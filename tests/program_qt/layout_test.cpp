@@ -119,7 +119,12 @@ void measureEdit(Problems& problems, const QLineEdit* edit) {
 // (all but static texts) covers its lines.
 void measureGroup(Problems& problems, const platform::qt::GroupBoxWidget* group,
                   const std::vector<const QWidget*>& controls) {
-    const int top = group->fontMetrics().height() / 2;
+    const QFontMetrics metrics = group->fontMetrics();
+    // The title, with the indent and the gaps the frame leaves about it.
+    needs(problems, group, group->title(),
+          QSize(metrics.horizontalAdvance(group->title()) + 3 * metrics.averageCharWidth(),
+                metrics.height()));
+    const int top = metrics.height() / 2;
     const QRect outer = group->geometry().adjusted(0, top, 0, 0);
     const QRect inner = outer.adjusted(2, 2, -2, -2);
     for (const QWidget* control : controls) {
