@@ -4,7 +4,11 @@
 # palette, saved in build/pictures/ for a person to look at, beside the
 # Windows build's picture of the main window when there is one
 # (scripts/screenshot-windows.sh). The layout test makes them: it lays out
-# every window at each scale and fails when a control lacks room.
+# every window at each scale and fails when a control lacks room, or when a
+# window asks the window manager for another frame than its styles give it.
+# Openbox draws minimise and maximise boxes on every window whatever the
+# window asks for (on a window of fixed size maximise does nothing), so the
+# title bars in these pictures show more boxes than the windows ask for.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}

@@ -3,7 +3,9 @@
 // control the room its texts and frame need, measured with the font and
 // style the control is drawn with. Lists are measured with every item they
 // can show, which for the main window means every number of selections and
-// every each-way mode. The run also leaves a picture of each window.
+// every each-way mode. On an X desktop each window also asks the window
+// manager for the frame its template's styles give it, and no more. The run
+// also leaves a picture of each window.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,8 +25,12 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <xcb/xcb.h>
 
 #include "platform/core/input.h"
 #include "platform/core/view.h"
@@ -172,6 +178,106 @@ Problems roomProblems(HWND window) {
     return problems;
 }
 
+// A window property of 32-bit values, as the window manager reads it.
+std::vector<std::uint32_t> property(xcb_connection_t* connection, xcb_window_t window,
+                                    const std::string& name) {
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(name.size()), name.c_str()),
+        nullptr);
+    if (atom == nullptr) {
+        return {};
+    }
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, window, atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 32),
+        nullptr);
+    std::free(atom);
+    std::vector<std::uint32_t> values;
+    if (reply != nullptr && reply->format == 32) {
+        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+// Motif hints: a flag word saying which of the function and decoration words
+// count; in each, bit 0 set means "all but the bits named".
+constexpr std::uint32_t kMotifFunctions = 1;
+constexpr std::uint32_t kMotifDecorations = 2;
+constexpr std::uint32_t kFunctionMinimise = 8;
+constexpr std::uint32_t kFunctionMaximise = 16;
+constexpr std::uint32_t kFunctionClose = 32;
+constexpr std::uint32_t kDecorationTitle = 8;
+constexpr std::uint32_t kDecorationMinimise = 32;
+constexpr std::uint32_t kDecorationMaximise = 64;
+
+bool motifAllows(const std::vector<std::uint32_t>& hints, std::uint32_t which, int word,
+                 std::uint32_t bit) {
+    if (hints.size() < 3 || (hints[0] & which) == 0) {
+        return true;
+    }
+    const std::uint32_t named = hints[static_cast<std::size_t>(word)];
+    return (named & 1) != 0 ? (named & bit) == 0 : (named & bit) != 0;
+}
+
+struct Frame {
+    bool title = false;
+    bool close = false;
+    bool minimise = false;
+    bool maximise = false;
+    bool fixed = false;
+    bool operator==(const Frame&) const = default;
+};
+
+std::string describe(const Frame& f) {
+    return std::string(f.title ? "title" : "no title") + (f.close ? ", close" : "") +
+           (f.minimise ? ", minimise" : "") + (f.maximise ? ", maximise" : "") +
+           (f.fixed ? ", fixed size" : ", sizeable");
+}
+
+// What the window asks the window manager for: its Motif hints, and its size
+// limits in the normal hints (flags, x, y, width, height, minimum, maximum).
+Frame frameAskedFor(QWidget* widget) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    const auto window = static_cast<xcb_window_t>(widget->winId());
+    const std::vector<std::uint32_t> motif = property(connection, window, "_MOTIF_WM_HINTS");
+    const std::vector<std::uint32_t> normal = property(connection, window, "WM_NORMAL_HINTS");
+    constexpr std::uint32_t kMinimumSize = 16;
+    constexpr std::uint32_t kMaximumSize = 32;
+    Frame f;
+    f.title = motifAllows(motif, kMotifDecorations, 2, kDecorationTitle);
+    f.close = f.title && motifAllows(motif, kMotifFunctions, 1, kFunctionClose);
+    f.minimise = f.title && motifAllows(motif, kMotifFunctions, 1, kFunctionMinimise) &&
+                 motifAllows(motif, kMotifDecorations, 2, kDecorationMinimise);
+    f.fixed = normal.size() >= 9 && (normal[0] & kMinimumSize) != 0 &&
+              (normal[0] & kMaximumSize) != 0 && normal[5] == normal[7] && normal[6] == normal[8];
+    f.maximise = f.title && !f.fixed && motifAllows(motif, kMotifFunctions, 1, kFunctionMaximise) &&
+                 motifAllows(motif, kMotifDecorations, 2, kDecorationMaximise);
+    return f;
+}
+
+// On an X desktop, the window asks for the boxes its styles name and keeps
+// its template's size unless it has a sizing border.
+void expectFrame(HWND window, const std::string& what) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return;
+    }
+    const platform::Window* w = platform::findWindow(window);
+    ASSERT_NE(w, nullptr) << what;
+    Frame styles;
+    styles.title = (w->style & WS_CAPTION) == WS_CAPTION;
+    styles.close = styles.title && (w->style & WS_SYSMENU) != 0;
+    styles.minimise = styles.title && (w->style & WS_MINIMIZEBOX) != 0;
+    styles.fixed = (w->style & WS_THICKFRAME) == 0;
+    styles.maximise = styles.title && !styles.fixed && (w->style & WS_MAXIMIZEBOX) != 0;
+    const Frame asked = frameAskedFor(view().widgetOf(window));
+    EXPECT_EQ(asked, styles) << what << " asks for " << describe(asked) << ", its styles say "
+                             << describe(styles);
+}
+
 void expectRoom(HWND window, const std::string& what) {
     SCOPED_TRACE(what);
     for (const std::string& problem : roomProblems(window)) {
@@ -268,9 +374,13 @@ TEST(windows_on_the_desktop, give_every_control_the_room_its_texts_and_frame_nee
     }
     steps.push_back(
         [] { view().post([] { platform::input::click(GetDlgItem(mainWindow(), IDC_SETTLE)); }); });
-    steps.push_back([] { savePicture(mainWindow(), "main-window"); });
+    steps.push_back([] {
+        expectFrame(mainWindow(), "main window");
+        savePicture(mainWindow(), "main-window");
+    });
     checkDialog(steps, ID_OPTIONS_PREFERENCES, [](HWND dialog) {
         expectRoom(dialog, "Preferences");
+        expectFrame(dialog, "Preferences");
         savePicture(dialog, "preferences");
     });
     checkDialog(steps, ID_OPTIONS_PLACE_ODDS, [](HWND dialog) {
@@ -282,14 +392,17 @@ TEST(windows_on_the_desktop, give_every_control_the_room_its_texts_and_frame_nee
             SendMessageA(dialog, WM_COMMAND, IDC_PLACE_ODDS_TELL_ME, 0);
             expectRoom(dialog, "Place Odds, field size " + std::to_string(i));
         }
+        expectFrame(dialog, "Place Odds");
         savePicture(dialog, "place-odds");
     });
     checkDialog(steps, ID_HELP_ABOUT, [](HWND dialog) {
         expectRoom(dialog, "About");
+        expectFrame(dialog, "About");
         savePicture(dialog, "about");
     });
     checkDialog(steps, ID_OPTIONS_SHOW_WORKING, [](HWND dialog) {
         expectRoom(dialog, "Working");
+        expectFrame(dialog, "Working");
         savePicture(dialog, "working");
     });
     runProgram(std::move(steps));
