@@ -19,6 +19,8 @@ packages=(
     # the windows on a Linux desktop (Qt 6 Widgets), and a sans-serif face
     # for the dialogs when the desktop brings none (offscreen tests)
     qt6-base-dev fonts-dejavu-core
+    # the layout test reads back what each window asks the window manager for
+    libxcb1-dev
     # peak memory in scripts/bench-settle.sh and scripts/measure-startup.sh
     time
     # the screen-reader test (tests/accessibility): a virtual X display, keys

@@ -50,6 +50,11 @@ bool hasBorder(const Window& w);
 // The template rectangle of a window in pixels, at its dialog's font.
 QRect pixelsOf(const QtView& view, const Window& w);
 
+// A rectangle at least height tall, grown evenly about its middle: a control
+// that needs more room than its template gives keeps its centre line, as the
+// platform centres a button's text and an edit box's line in its rectangle.
+QRect tallEnough(QRect at, int height);
+
 // Edit boxes: text put in by an assistive tool, typed over [from, to).
 void typeOver(QtView& view, HWND edit, int from, int to, const QString& text);
 

@@ -52,6 +52,14 @@ bool hasBorder(const Window& w) {
     return (w.style & WS_BORDER) != 0 || (w.exStyle & WS_EX_CLIENTEDGE) != 0;
 }
 
+QRect tallEnough(QRect at, int height) {
+    const int missing = height - at.height();
+    if (missing > 0) {
+        at.adjust(0, -(missing / 2), 0, missing - missing / 2);
+    }
+    return at;
+}
+
 QRect pixelsOf(const QtView& view, const Window& w) {
     return w.inDialogUnits ? toPixels(w.rect, view.baseUnitsOf(w.handle))
                            : QRect(w.rect.x, w.rect.y, w.rect.cx, w.rect.cy);

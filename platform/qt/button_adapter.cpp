@@ -25,14 +25,14 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     }
     QAbstractButton* button = nullptr;
     if (isCheckBox(type)) {
-        auto* box = new QCheckBox(parent);
+        auto* box = new CheckBoxWidget(parent);
         box->setTristate(type == BS_3STATE || type == BS_AUTO3STATE);
         if ((w.style & BS_LEFTTEXT) != 0) {
             box->setLayoutDirection(Qt::RightToLeft);
         }
         button = box;
     } else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
-        auto* radio = new QRadioButton(parent);
+        auto* radio = new RadioButtonWidget(parent);
         radio->setAutoExclusive(false);  // the core clears the group
         button = radio;
     } else {
@@ -53,6 +53,7 @@ void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
                 group->setTitle(decoded(w.text));
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 button->setText(decoded(w.text));
+                view.layOut(w.handle);  // a check box's text sizes it
             }
             break;
         case Change::Check:
@@ -79,8 +80,18 @@ void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
     }
 }
 
+// A check box or radio button as tall as its box and text need: the
+// template's rectangles were made for a smaller font and box.
+QRect layOut(const QtView&, QWidget* widget, const Window& w, QRect at) {
+    const DWORD type = w.type();
+    if (isCheckBox(type) || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
+        return tallEnough(at, widget->sizeHint().height());
+    }
+    return at;
+}
+
 }  // namespace
 
-const ControlAdapter kButtonAdapter{ControlKind::Button, create, apply, nullptr};
+const ControlAdapter kButtonAdapter{ControlKind::Button, create, apply, layOut};
 
 }  // namespace quorvel::platform::qt

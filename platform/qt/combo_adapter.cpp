@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -80,7 +82,6 @@ bool sameItems(const QComboBox& list, const std::vector<std::string>& items) {
 // changes. New items go in at once, unseen until all are there.
 void showItems(QtView& view, ComboBoxWidget* list, const Window& w) {
     if (!sameItems(*list, w.items)) {
-        const bool hadItems = list->count() > 0;
         QStringList texts;
         texts.reserve(static_cast<qsizetype>(w.items.size()));
         for (const std::string& item : w.items) {
@@ -93,9 +94,8 @@ void showItems(QtView& view, ComboBoxWidget* list, const Window& w) {
             list->addItems(texts);
         }
         list->setUpdatesEnabled(true);
-        if (hadItems != (list->count() > 0)) {
-            view.layOut(w.handle);  // the rows' height sizes the dropped list
-        }
+        // The rows' height sizes the dropped list; the widest item, the font.
+        view.layOut(w.handle);
     }
     showCurrent(list, w.current);
 }
@@ -119,10 +119,31 @@ void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
     }
 }
 
+// The font of the dialog, narrowed where an item would not fit in the field
+// the style leaves beside the arrow.
+void fitItems(QComboBox* list, QSize size) {
+    const QFont font = list->parentWidget()->font();
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.rect = QRect(QPoint(0, 0), size);
+    option.frame = true;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts.append(list->itemText(i));
+    }
+    const QFont fitted = fittingFont(font, texts, field.width());
+    if (fitted != list->font()) {
+        list->setFont(fitted);
+    }
+}
+
 // The template's height includes the dropped-down list: the box is as tall
 // as the style makes it, the list as many rows as fit in the rest.
 QRect layOut(const QtView&, QWidget* widget, const Window&, QRect at) {
     auto* list = static_cast<QComboBox*>(widget);
+    fitItems(list, QSize(at.width(), std::min(list->sizeHint().height(), at.height())));
     const int closed = std::min(list->sizeHint().height(), std::max(at.height(), 1));
     const int row = list->count() > 0 ? std::max(1, list->view()->sizeHintForRow(0))
                                       : list->fontMetrics().height() + 2;

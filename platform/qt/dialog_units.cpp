@@ -38,6 +38,35 @@ BaseUnits baseUnitsOf(const QFont& font) {
     return BaseUnits{averageCharacterWidth(letters), metrics.height()};
 }
 
+QFont fittingFont(const QFont& font, const QStringList& texts, int width) {
+    const auto fits = [&texts, width](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
+            return metrics.horizontalAdvance(text) <= width;
+        });
+    };
+    if (fits(font)) {
+        return font;
+    }
+    QFont fitted = font;
+    for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
+        fitted.setStretch(stretch);
+        if (fits(fitted)) {
+            return fitted;
+        }
+    }
+    // No narrower face fits: the size goes down in half points, to no less
+    // than two thirds of the template's, where it stays readable.
+    const qreal size = font.pointSizeF();
+    for (qreal smaller = size - 0.5; smaller >= size * 2 / 3; smaller -= 0.5) {
+        fitted.setPointSizeF(smaller);
+        if (fits(fitted)) {
+            break;
+        }
+    }
+    return fitted;
+}
+
 QRect toPixels(const Rect& dialogUnits, BaseUnits units) {
     const Rect pixels = dialogUnitsToPixels(dialogUnits, units.x, units.y);
     return QRect(pixels.x, pixels.y, pixels.cx, pixels.cy);

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 #include <string>
 
 #include "platform/core/window.h"
@@ -24,5 +25,10 @@ QFont dialogFont(const std::string& faceName, int pointSize);
 BaseUnits baseUnitsOf(const QFont& font);
 
 QRect toPixels(const Rect& dialogUnits, BaseUnits units);
+
+// The font, narrowed (a condensed width of the face, then a smaller size)
+// just enough that the widest of texts takes no more than width pixels. The
+// templates' rectangles were made for a narrower face than the desktop's.
+QFont fittingFont(const QFont& font, const QStringList& texts, int width);
 
 }  // namespace quorvel::platform::qt

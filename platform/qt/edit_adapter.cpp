@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -162,6 +164,19 @@ void showSelection(QLineEdit* edit, const Window& w) {
     }
 }
 
+// The palette's ground for text, unless it is too close to the face to tell
+// an editable box from a read-only one: then a ground further from the face,
+// darker on a dark face and lighter on a light one.
+QColor editableGround(const QColor& base, const QColor& face) {
+    constexpr int kApart = 32;  // lightness, of 255
+    if (std::abs(base.lightness() - face.lightness()) >= kApart) {
+        return base;
+    }
+    const int lightness = face.lightness() < 128 ? std::max(0, face.lightness() - kApart)
+                                                 : std::min(255, face.lightness() + kApart);
+    return QColor::fromHsl(face.hslHue(), face.hslSaturation(), lightness);
+}
+
 QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     auto* edit = new EditWidget(parent);
     edit->setContextMenuPolicy(Qt::NoContextMenu);
@@ -187,12 +202,17 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     return edit;
 }
 
-// A read-only box has the dialog's face, as on the platform; the text has
-// the colour the parent gave it, if it gave one.
+// A read-only box has the dialog's face, as on the platform; an editable one
+// a ground that differs from it in any palette. The text has the colour the
+// parent gave it, if it gave one.
 void showColours(QLineEdit* edit, const Window& w) {
+    const bool readOnly = (w.style & ES_READONLY) != 0;
     QPalette palette = edit->parentWidget()->palette();
-    if ((w.style & ES_READONLY) != 0) {
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor face = palette.color(group, QPalette::Window);
+        palette.setColor(
+            group, QPalette::Base,
+            readOnly ? face : editableGround(palette.color(group, QPalette::Base), face));
     }
     if (w.textColor != CLR_INVALID) {
         const QColor text(static_cast<int>(w.textColor & 0xFF),
@@ -231,10 +251,12 @@ void apply(QtView&, QWidget* widget, const Window& w, Change what) {
     }
 }
 
-// An aligned up-down control takes room from the box's right.
-QRect layOut(const QtView&, QWidget*, const Window& w, QRect at) {
+// An aligned up-down control takes room from the box's right. A box is at
+// least as tall as its line of text and its frame, if it has one.
+QRect layOut(const QtView&, QWidget* widget, const Window& w, QRect at) {
     at.setWidth(at.width() - w.rightInsetPixels);
-    return at;
+    return tallEnough(
+        at, hasBorder(w) ? widget->minimumSizeHint().height() : widget->fontMetrics().height());
 }
 
 }  // namespace

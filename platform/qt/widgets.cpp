@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <algorithm>
@@ -74,11 +75,28 @@ void GroupBoxWidget::setTitle(const QString& title) {
     update();
 }
 
+// An etched line, as a dialog's group box has: a shadow line with a light
+// one beside it, each one screen pixel wide at any scale, the light one
+// inside the rectangle at its right and bottom.
+void GroupBoxWidget::drawEtchedFrame(QPainter& painter, QRect frame) {
+    const qreal scale = devicePixelRatioF();
+    const QRect pixels(
+        QPoint(qRound(frame.left() * scale), qRound(frame.top() * scale)),
+        QPoint(qRound((frame.right() + 1) * scale) - 1, qRound((frame.bottom() + 1) * scale) - 1));
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Light), 0));
+    painter.drawRect(pixels.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 0));
+    painter.drawRect(pixels.adjusted(0, 0, -2, -2));
+    painter.restore();
+}
+
 void GroupBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
-    // An etched line, as a dialog's group box has.
-    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    drawEtchedFrame(painter, rect().adjusted(0, metrics.height() / 2, 0, 0));
     if (title_.isEmpty()) {
         return;
     }
@@ -164,6 +182,52 @@ void PushButtonWidget::paintEvent(QPaintEvent* event) {
         const int inset = std::max(3, height() / 6);
         drawFocusRect(this, rect().adjusted(inset, inset, -inset, -inset), QPalette::Button);
     }
+}
+
+namespace {
+
+// Half way between the text and the face: seen on any face, never as loud
+// as the text itself.
+QColor indicatorOutline(const QWidget* widget) {
+    const QPalette::ColorGroup group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QColor text = widget->palette().color(group, QPalette::WindowText);
+    const QColor face = widget->palette().color(group, QPalette::Window);
+    return QColor((text.red() + face.red()) / 2, (text.green() + face.green()) / 2,
+                  (text.blue() + face.blue()) / 2);
+}
+
+template <class Button>
+QRect indicatorOf(const Button* button, QStyle::SubElement element) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(element, &option, button);
+}
+
+}  // namespace
+
+bool CheckBoxWidget::hitButton(const QPoint& position) const {
+    return rect().contains(position);
+}
+
+void CheckBoxWidget::paintEvent(QPaintEvent* event) {
+    QCheckBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(indicatorOutline(this));
+    painter.drawRect(indicatorOf(this, QStyle::SE_CheckBoxIndicator).adjusted(0, 0, -1, -1));
+}
+
+bool RadioButtonWidget::hitButton(const QPoint& position) const {
+    return rect().contains(position);
+}
+
+void RadioButtonWidget::paintEvent(QPaintEvent* event) {
+    QRadioButton::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(indicatorOutline(this));
+    const QRectF circle = indicatorOf(this, QStyle::SE_RadioButtonIndicator);
+    painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void EditWidget::paintEvent(QPaintEvent* event) {

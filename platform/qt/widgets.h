@@ -4,13 +4,16 @@
 // frame (menu bar over a client area), a drop-down list that reports the
 // user opening and closing it, and the up-down arrows.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 #include <functional>
 
 class QMenuBar;
+class QPainter;
 class QToolButton;
 
 namespace quorvel::platform::qt {
@@ -49,11 +52,14 @@ class GroupBoxWidget : public QWidget {
     explicit GroupBoxWidget(QWidget* parent);
 
     void setTitle(const QString& title);
+    const QString& title() const { return title_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void drawEtchedFrame(QPainter& painter, QRect frame);
+
     QString title_;
 };
 
@@ -82,6 +88,27 @@ class PushButtonWidget : public QPushButton {
     explicit PushButtonWidget(QWidget* parent) : QPushButton(parent) {}
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A check box and a radio button take a click anywhere in their rectangle,
+// not only on the box and the text, and outline the box in a colour drawn
+// from the text's, so that it shows in a dark palette as in a light one.
+class CheckBoxWidget : public QCheckBox {
+  public:
+    explicit CheckBoxWidget(QWidget* parent) : QCheckBox(parent) {}
+
+  protected:
+    bool hitButton(const QPoint& position) const override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class RadioButtonWidget : public QRadioButton {
+  public:
+    explicit RadioButtonWidget(QWidget* parent) : QRadioButton(parent) {}
+
+  protected:
+    bool hitButton(const QPoint& position) const override;
     void paintEvent(QPaintEvent* event) override;
 };
 

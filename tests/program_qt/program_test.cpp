@@ -1,6 +1,7 @@
 #include "tests/program_qt/program_test.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QTimer>
 
 #include "platform/core/input.h"
@@ -75,6 +76,31 @@ void runProgram(std::deque<Step> steps) {
     pending = nullptr;
 }
 
+QPalette darkPalette() {
+    QPalette palette;
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor base(0x2a, 0x2a, 0x2a);
+    const QColor text(0xe8, 0xe8, 0xe8);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Light, window.lighter(150));
+    palette.setColor(QPalette::Midlight, window.lighter(125));
+    palette.setColor(QPalette::Mid, window.darker(125));
+    palette.setColor(QPalette::Dark, window.darker(150));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
+    return palette;
+}
+
 }  // namespace quorvel::testing
 
 int main(int argc, char** argv) {
@@ -84,6 +110,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // A caret that blinks could be taken for a focus cue.
     QApplication::setCursorFlashTime(0);
+    if (qEnvironmentVariable("QUORVEL_TEST_PALETTE") == QLatin1String("dark")) {
+        QApplication::setPalette(quorvel::testing::darkPalette());
+    }
     ::testing::InitGoogleTest(&argc, argv);
     quorvel::platform::qt::QtView view;
     quorvel::testing::installed = &view;

@@ -4,6 +4,7 @@
 // controls, and a run of the program driven step by step, offscreen.
 
 #include <gtest/gtest.h>
+#include <QPalette>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -29,5 +30,8 @@ void runProgram(std::deque<Step> steps);
 // Runs step next, before the steps still to come (a step waiting for a
 // window to show puts itself back).
 void runNext(Step step);
+
+// A dark palette, as a desktop's dark theme gives (QUORVEL_TEST_PALETTE=dark).
+QPalette darkPalette();
 
 }  // namespace quorvel::testing
