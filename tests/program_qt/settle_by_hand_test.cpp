@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/core/input.h"
 #include "resources/resource.h"
@@ -19,6 +21,18 @@
 namespace quorvel::testing {
 namespace {
 
+// A list opened by a press takes no click until its double-click time has
+// run out on its own timer. Waits in the event loop for a timer due after
+// that one, so that the list has handled its own by then: QTest::qWait
+// sleeps between turns of the loop, and may return with the list's timer due
+// but not yet handled, when the click is lost.
+void pastTheOpeningClick() {
+    QEventLoop loop;
+    QTimer::singleShot(QApplication::doubleClickInterval() + 50, Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
+    loop.exec();
+}
+
 // Opens a list with the mouse; picks the item with the mouse, or walks to
 // it with the arrow keys and takes it with Enter.
 void pick(int id, const char* item, bool byMouse) {
@@ -26,7 +40,7 @@ void pick(int id, const char* item, bool byMouse) {
     QTest::mouseClick(list, Qt::LeftButton);
     const int index = list->findText(item);
     if (byMouse) {
-        QTest::qWait(QApplication::doubleClickInterval() + 50);  // not the opening click
+        pastTheOpeningClick();
         const QRect at = list->view()->visualRect(list->model()->index(index, 0));
         QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, at.center());
         return;
