@@ -20,7 +20,7 @@ packages=(
     # for the dialogs when the desktop brings none (offscreen tests)
     qt6-base-dev fonts-dejavu-core
     # the layout test reads back what each window asks the window manager for
-    libxcb1-dev
+    libxcb1-dev pkg-config
     # peak memory in scripts/bench-settle.sh and scripts/measure-startup.sh
     time
     # the screen-reader test (tests/accessibility): a virtual X display, keys
