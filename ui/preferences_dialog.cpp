@@ -8,8 +8,8 @@
 #include "engine/settle_amounts.h"
 #include "resources/resource.h"
 #include "ui/app_state.h"
-#include "ui/kept_preferences.h"
 #include "ui/help.h"
+#include "ui/kept_preferences.h"
 
 namespace quorvel {
 namespace {
