@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 // Canonical order: singles, then multiples by size, each in lexicographic order
@@ -121,4 +121,4 @@ TEST(catalogue, only_the_three_lucky_bets_have_lucky_rules) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

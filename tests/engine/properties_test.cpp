@@ -14,7 +14,7 @@
 #include "engine/settle_amounts.h"
 #include "test_support.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 struct RandomSlips {
@@ -27,7 +27,7 @@ struct RandomSlips {
         Legs legs{};
         for (Leg& l : legs) {
             const double price = PriceLadder[static_cast<std::size_t>(pick(0, kPriceCount - 1))];
-            l = test::leg(pick(0, 6), pick(0, 3) == 0 ? 1.0 / price : price, 5 * pick(0, 15));
+            l = leg(pick(0, 6), pick(0, 3) == 0 ? 1.0 / price : price, 5 * pick(0, 15));
         }
         return legs;
     }
@@ -166,8 +166,8 @@ TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
     Preferences most = startPreferences();
     most.lucky15Bonus = most.lucky31Bonus = most.lucky63Bonus = kBonusMax;
     most.lucky15Consolation = most.lucky31Consolation = most.lucky63Consolation = kConsolationMax;
-    for (const Leg& extreme : {test::leg(WonWinOnly, 1250.0), test::leg(WonQuarter, 1250.0, 75),
-                               test::leg(WonFifth, 1.0 / 1250.0), test::leg(NonRunner)}) {
+    for (const Leg& extreme : {leg(WonWinOnly, 1250.0), leg(WonQuarter, 1250.0, 75),
+                               leg(WonFifth, 1.0 / 1250.0), leg(NonRunner)}) {
         for (int slipKind = 0; slipKind < 2 * 3 * 6; ++slipKind) {
             const auto mode = static_cast<EachWayMode>(slipKind / 2 % 3);
             const int n = slipKind / 6 + 1;
@@ -185,4 +185,4 @@ TEST(settlement_properties, extremes_settle_to_amounts_that_fit_their_texts) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

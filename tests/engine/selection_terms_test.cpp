@@ -6,7 +6,7 @@
 
 #include "engine/bet_slip.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 TEST(selection_terms, each_price_is_its_text_divided_as_written_and_rising) {
@@ -69,4 +69,4 @@ TEST(selection_terms, a_leg_takes_its_price_from_the_ladder_odds_on_the_other_wa
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

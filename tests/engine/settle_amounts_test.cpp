@@ -13,7 +13,7 @@
 #include "engine/round_pence.h"
 #include "test_support.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 TEST(round_pence, halves_go_up_large_amounts_pass_and_negatives_give_nothing) {
@@ -43,16 +43,15 @@ TEST(settle_amounts, tax_is_added_to_the_stake_or_taken_off_the_returns) {
         BetSlip slip;
         int bets;
         std::string totalStake, returns;
-    } cases[] = {{"evens winner, tax off the returns", false, single(test::leg(WonFifth)), 1,
-                  "0.10", "0.18"},
-                 {"tax off 244.5p leaves just under 222.5p", false,
-                  single(test::leg(WonFifth, 18.0, 15), 15), 1, "0.15", "2.22"},
-                 {"Lucky 15 losers, 163.5p staked with tax", true,
-                  BetSlip{4, 7, EachWayMode::Win, 10, {}}, 15, "1.64", "0.00"},
-                 {"a negative stake settles as nothing", true, single(test::leg(WonFifth), -5), 1,
-                  "0.00", "0.00"},
-                 {"1250/1 winner, returns past the int range", false,
-                  single(test::leg(WonFifth, 1250.0), 9999999), 1, "99999.99", "113840988.62"}};
+    } cases[] = {
+        {"evens winner, tax off the returns", false, single(leg(WonFifth)), 1, "0.10", "0.18"},
+        {"tax off 244.5p leaves just under 222.5p", false, single(leg(WonFifth, 18.0, 15), 15), 1,
+         "0.15", "2.22"},
+        {"Lucky 15 losers, 163.5p staked with tax", true, BetSlip{4, 7, EachWayMode::Win, 10, {}},
+         15, "1.64", "0.00"},
+        {"a negative stake settles as nothing", true, single(leg(WonFifth), -5), 1, "0.00", "0.00"},
+        {"1250/1 winner, returns past the int range", false, single(leg(WonFifth, 1250.0), 9999999),
+         1, "99999.99", "113840988.62"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const SettlementDisplay d = settleAmounts({startPreferences(), c.taxPaid, c.slip});
@@ -125,4 +124,4 @@ TEST(decimal_value, reads_like_a_c_conversion_and_saturates) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -5,10 +5,8 @@
 #include "engine/leg_operations.h"
 #include "test_support.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using test::leg;
 
 const Leg L = leg(Lost), NR = leg(NonRunner), evens = leg(WonFifth);
 
@@ -17,7 +15,7 @@ Leg won(double price, int rule4 = 0) {
 }
 
 SettlementTerms prefs(bool taxPaid, int lucky15Consolation, int lucky15Bonus) {
-    SettlementTerms terms = test::startTerms(taxPaid);
+    SettlementTerms terms = startTerms(taxPaid);
     terms.preferences.lucky15Consolation = lucky15Consolation;
     terms.preferences.lucky15Bonus = lucky15Bonus;
     return terms;
@@ -31,7 +29,7 @@ struct Worked {
     Legs legs;
     int bets;
     double returns;
-    SettlementTerms terms = test::startTerms();
+    SettlementTerms terms = startTerms();
 };
 
 TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
@@ -50,7 +48,7 @@ TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
         {"a Yankee has no bonus", EachWayMode::Win, 4, 8, Legs{evens, evens, evens, evens}, 11,
          72000, prefs(false, 2, 30)},
         {"E/D non-runner with tax paid", EachWayMode::Ed, 1, 0, Legs{NR}, 2, 2180,
-         test::startTerms(true)},
+         startTerms(true)},
         {"E/D win-only winner's place part pays the full price", EachWayMode::Ed, 1, 0,
          Legs{leg(WonWinOnly, 3.0)}, 2, 8000},
         {"E/D Lucky 15 all winners with the bonus is not quite 98334.5", EachWayMode::Ed, 4, 7,
@@ -74,13 +72,13 @@ TEST(settlement, worked_slips_settle_to_the_hundredth_of_a_penny) {
 
 TEST(settlement, a_mode_off_the_list_settles_no_bets_and_nothing) {
     const Settled settled =
-        settle(test::startTerms(), {1, 0, static_cast<EachWayMode>(3), 10, {won(2.0)}});
+        settle(startTerms(), {1, 0, static_cast<EachWayMode>(3), 10, {won(2.0)}});
     EXPECT_EQ(settled.numberOfBets, 0);
     EXPECT_EQ(settled.returns, 0.0);
 }
 
 TEST(stakes_about, follow_on_bet_is_struck_only_when_the_first_return_exceeds_its_stake) {
-    const SettlementTerms terms = test::startTerms();
+    const SettlementTerms terms = startTerms();
     EXPECT_EQ(winStakesAbout(terms, won(2.0), L, 1000), 2000);
     EXPECT_EQ(winStakesAbout(terms, L, won(2.0), 1000), 0);
     EXPECT_EQ(edStakesAbout(terms, leg(PlacedFifth, 2.0), evens, 1000), 1400);
@@ -91,4 +89,4 @@ TEST(stakes_about, follow_on_bet_is_struck_only_when_the_first_return_exceeds_it
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

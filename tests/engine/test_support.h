@@ -5,7 +5,7 @@
 #include "engine/bet_slip.h"
 #include "engine/settlement.h"
 
-namespace quorvel::test {
+namespace quorvel::testing {
 
 inline Leg leg(int result, double price = 1.0, int rule4 = 0) {
     return Leg{result, price, price, rule4};
@@ -16,4 +16,4 @@ inline SettlementTerms startTerms(bool taxPaid = false) {
     return settlementTerms(startPreferences(), taxPaid);
 }
 
-}  // namespace quorvel::test
+}  // namespace quorvel::testing

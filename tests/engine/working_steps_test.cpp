@@ -11,10 +11,8 @@
 #include "engine/slip_texts.h"
 #include "test_support.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using test::leg;
 
 // An amount as written ("£0.1850", "+£0.000025", "-£1.2") in hundred-millionths
 // of a pound, read digit by digit as a person reads it.
@@ -168,4 +166,4 @@ TEST(slip_texts, the_slip_reads_as_it_was_settled) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -11,7 +11,8 @@
 #include "platform/core/view.h"
 #include "tests/platform/test_resource.h"
 
-namespace quorvel::platform {
+namespace quorvel::testing {
+using namespace platform;
 namespace {
 
 class AccessibleNames : public ::testing::Test {
@@ -88,4 +89,4 @@ TEST(without_mnemonics, drops_the_mark_and_keeps_a_doubled_ampersand) {
 }
 
 }  // namespace
-}  // namespace quorvel::platform
+}  // namespace quorvel::testing

@@ -11,7 +11,8 @@
 #include "platform/core/view.h"
 #include "tests/platform/test_resource.h"
 
-namespace quorvel::platform {
+namespace quorvel::testing {
+using namespace platform;
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -100,4 +101,4 @@ TEST(dialog_units, convert_with_the_font_metrics_and_round_halves_away_from_zero
 }
 
 }  // namespace
-}  // namespace quorvel::platform
+}  // namespace quorvel::testing

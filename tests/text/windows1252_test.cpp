@@ -15,7 +15,8 @@
 #include "platform/core/code_page.h"
 #endif
 
-namespace quorvel::text {
+namespace quorvel::testing {
+using namespace text;
 namespace {
 
 std::string byteText(int byte) {
@@ -127,4 +128,4 @@ TEST(compare_ignoring_case, folds_accented_capitals_and_puts_a_prefix_first) {
 #endif
 
 }  // namespace
-}  // namespace quorvel::text
+}  // namespace quorvel::testing

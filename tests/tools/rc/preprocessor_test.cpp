@@ -8,7 +8,8 @@
 
 #include "tools/rc/script_reader.h"
 
-namespace quorvel::rc::script {
+namespace quorvel::testing {
+using namespace rc::script;
 namespace {
 
 struct Kept {
@@ -100,4 +101,4 @@ INSTANTIATE_TEST_SUITE_P(preprocessor, PreprocessorErrors, ::testing::ValuesIn(k
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
-}  // namespace quorvel::rc::script
+}  // namespace quorvel::testing

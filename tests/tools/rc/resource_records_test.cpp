@@ -11,7 +11,8 @@
 #include "tests/platform/test_resource.h"
 #include "tools/rc/resource_script.h"
 
-namespace quorvel::platform {
+namespace quorvel::testing {
+using namespace platform;
 namespace {
 
 using rc::readResourceScript;
@@ -83,4 +84,4 @@ TEST(resource_records, names_not_in_the_script_find_nothing) {
 }
 
 }  // namespace
-}  // namespace quorvel::platform
+}  // namespace quorvel::testing

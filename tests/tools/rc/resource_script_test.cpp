@@ -8,7 +8,8 @@
 
 #include "tools/rc/resource_script.h"
 
-namespace quorvel::rc {
+namespace quorvel::testing {
+using namespace rc;
 namespace {
 
 using platform::ControlTemplate;
@@ -177,4 +178,4 @@ TEST_P(ScriptErrors, name_the_file_and_line) {
 INSTANTIATE_TEST_SUITE_P(scripts, ScriptErrors, ::testing::ValuesIn(kErrors), rowName);
 
 }  // namespace
-}  // namespace quorvel::rc
+}  // namespace quorvel::testing
