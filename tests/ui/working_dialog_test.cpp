@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/core/accessible_names.h"
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
 
@@ -156,6 +157,19 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
                                     "        Returns: " + text(IDC_RETURNS)),
                   std::string::npos);
     }
+}
+
+TEST_F(Working, each_table_is_named_for_what_it_holds_not_for_the_slip_above_them) {
+    enter("Single", "Win", {"Won 2/1"});
+    settle();
+    std::string legs, lines;
+    open([&](HWND dialog, HWND) {
+        const auto names = platform::accessibleNames(dialog);
+        legs = names.at(GetDlgItem(dialog, IDC_WORKING_LEGS)).name;
+        lines = names.at(GetDlgItem(dialog, IDC_WORKING_LINES)).name;
+    });
+    EXPECT_EQ(legs, "Selections");
+    EXPECT_EQ(lines, "Lines");
 }
 
 TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
