@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/core/accessible_names.h"
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
+
+#ifndef _WIN32
+#include "platform/core/accessible_names.h"
+#endif
 
 namespace quorvel::testing {
 namespace {
@@ -159,6 +162,8 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
     }
 }
 
+// The names the views give screen readers; Windows names the tables itself.
+#ifndef _WIN32
 TEST_F(Working, each_table_is_named_for_what_it_holds_not_for_the_slip_above_them) {
     enter("Single", "Win", {"Won 2/1"});
     settle();
@@ -171,6 +176,7 @@ TEST_F(Working, each_table_is_named_for_what_it_holds_not_for_the_slip_above_the
     EXPECT_EQ(legs, "Selections");
     EXPECT_EQ(lines, "Lines");
 }
+#endif
 
 TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
     enter("Double", "E/D", {"Won 2/1", "Place 3/1"});
