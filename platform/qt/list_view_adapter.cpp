@@ -1,13 +1,16 @@
-// A list view in report view, shown as a QTreeWidget without branches: a
-// header with the core's columns, a row per core row, the core's selected
-// and focused row. A click on a row goes back as input; the widget never
-// changes its own selection.
+// A list view in report view, shown as a table of rows: a header with the
+// core's columns, a row per core row, the core's selected and focused row. A
+// table (not a tree without branches) so that a screen reader hears a table,
+// and a row with its position and each cell with its column's heading. A
+// click on a row goes back as input; the widget never changes its own
+// selection.
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QTableWidget>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include "platform/core/input.h"
 #include "platform/qt/adapter.h"
@@ -20,9 +23,9 @@ constexpr const char* kRowsPending = "quorvelRowsPending";
 
 // The selected row in the desktop's highlight while the list has the focus,
 // in the face colour otherwise, as the platform shows a selection kept without it.
-void showFocus(QTreeWidget* tree, bool focused) {
+void showFocus(QTableWidget* table, bool focused) {
     QPalette palette =
-        tree->parentWidget() != nullptr ? tree->parentWidget()->palette() : tree->palette();
+        table->parentWidget() != nullptr ? table->parentWidget()->palette() : table->palette();
     if (!focused) {
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
             palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Button));
@@ -30,20 +33,43 @@ void showFocus(QTreeWidget* tree, bool focused) {
                              palette.color(group, QPalette::Text));
         }
     }
-    tree->setPalette(palette);
+    table->setPalette(palette);
+}
+
+// Tells screen readers the focus is on the current row's cell, as the table
+// does when the row changes, so that the row is read on entering the table
+// too, not only the table's name.
+void tellCurrentCell(QTableWidget* table) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(table);
+    QAccessibleTableInterface* cells =
+        accessible != nullptr ? accessible->tableInterface() : nullptr;
+    const QModelIndex current = table->currentIndex();
+    if (!table->hasFocus() || !current.isValid() || cells == nullptr) {
+        return;
+    }
+    QAccessibleInterface* cell = cells->cellAt(current.row(), current.column());
+    if (cell == nullptr) {
+        return;
+    }
+    QAccessibleEvent focus(table, QAccessible::Focus);
+    focus.setChild(accessible->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 // Takes the mouse's presses on the rows and hands them to the core, and shows
 // where the focus is.
 class RowClicks final : public QObject {
   public:
-    RowClicks(QTreeWidget* tree, std::function<void(int)> clicked)
-        : QObject(tree), tree_(tree), clicked_(std::move(clicked)) {}
+    RowClicks(QTableWidget* table, std::function<void(int)> clicked)
+        : QObject(table), table_(table), clicked_(std::move(clicked)) {}
 
   protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            showFocus(tree_, event->type() == QEvent::FocusIn);
+            showFocus(table_, event->type() == QEvent::FocusIn);
+            if (event->type() == QEvent::FocusIn) {
+                QTimer::singleShot(0, table_, [table = table_] { tellCurrentCell(table); });
+            }
             return false;
         }
         if (event->type() != QEvent::MouseButtonPress &&
@@ -52,29 +78,29 @@ class RowClicks final : public QObject {
         }
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QModelIndex index = tree_->indexAt(mouse->position().toPoint());
+            const QModelIndex index = table_->indexAt(mouse->position().toPoint());
             clicked_(index.isValid() ? index.row() : -1);
         }
         return true;
     }
 
   private:
-    QTreeWidget* tree_;
+    QTableWidget* table_;
     std::function<void(int)> clicked_;
 };
 
-void showColumns(QTreeWidget* tree, const Window& w) {
+void showColumns(QTableWidget* table, const Window& w) {
     QStringList headers;
     for (const ListColumn& column : w.columns) {
         headers << decoded(column.text);
     }
-    tree->setColumnCount(static_cast<int>(w.columns.size()));
-    tree->setHeaderLabels(headers);
-    QHeaderView* header = tree->header();
+    table->setColumnCount(static_cast<int>(w.columns.size()));
+    table->setHorizontalHeaderLabels(headers);
+    QHeaderView* header = table->horizontalHeader();
     for (int i = 0; i < static_cast<int>(w.columns.size()); ++i) {
         const ListColumn& column = w.columns[static_cast<std::size_t>(i)];
-        tree->headerItem()->setTextAlignment(
-            i, (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        table->horizontalHeaderItem(i)->setTextAlignment(
+            (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         // A width the core leaves to the view fits the texts and the header.
         if (column.width < 0) {
             header->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -85,36 +111,60 @@ void showColumns(QTreeWidget* tree, const Window& w) {
     }
 }
 
-void showRows(QTreeWidget* tree, const Window& w) {
-    const int columns = static_cast<int>(w.columns.size());
-    while (tree->topLevelItemCount() > static_cast<int>(w.rows.size())) {
-        delete tree->takeTopLevelItem(tree->topLevelItemCount() - 1);
+// What a screen reader says of a cell. Reading a row, it says the cells' texts
+// alone, so each cell says its column's heading, and the last also the row's
+// place in the table: "Line 2", "Kind single", ..., "Total £0.40, 2 of 6".
+QString spokenCell(const Window& w, std::size_t row, int column, const QString& text) {
+    const auto at = static_cast<std::size_t>(column);
+    QString spoken = text;
+    if (at < w.columns.size() && !text.isEmpty()) {
+        spoken = decoded(w.columns[at].text) + ' ' + text;
     }
+    if (at + 1 >= w.columns.size()) {
+        spoken += (spoken.isEmpty() ? QString() : QStringLiteral(", ")) +
+                  QStringLiteral("%1 of %2").arg(row + 1).arg(w.rows.size());
+    }
+    return spoken;
+}
+
+void showRows(QTableWidget* table, const Window& w) {
+    // A list without columns still shows its items' texts.
+    const int columns = std::max(static_cast<int>(w.columns.size()), 1);
+    table->setColumnCount(std::max(table->columnCount(), columns));
+    table->setRowCount(static_cast<int>(w.rows.size()));
     for (std::size_t r = 0; r < w.rows.size(); ++r) {
-        QTreeWidgetItem* item = tree->topLevelItem(static_cast<int>(r));
-        if (item == nullptr) {
-            item = new QTreeWidgetItem(tree);
-        }
         const auto& cells = w.rows[r].cells;
-        for (int c = 0; c < std::max(columns, 1); ++c) {
+        for (int c = 0; c < columns; ++c) {
             const auto at = static_cast<std::size_t>(c);
-            item->setText(c, at < cells.size() ? decoded(cells[at]) : QString());
+            QTableWidgetItem* item = table->item(static_cast<int>(r), c);
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                table->setItem(static_cast<int>(r), c, item);
+            }
+            const QString text = at < cells.size() ? decoded(cells[at]) : QString();
+            item->setText(text);
+            item->setData(Qt::AccessibleTextRole, spokenCell(w, r, c, text));
             const bool right = at < w.columns.size() && w.columns[at].alignRight;
-            item->setTextAlignment(c, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            item->setTextAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         }
     }
 }
 
-void showRowState(QTreeWidget* tree, const Window& w) {
-    for (std::size_t r = 0; r < w.rows.size(); ++r) {
-        QTreeWidgetItem* item = tree->topLevelItem(static_cast<int>(r));
-        if (item == nullptr) {
-            continue;
+void showRowState(QTableWidget* table, const Window& w) {
+    QItemSelectionModel* selection = table->selectionModel();
+    const int column = std::max(table->currentColumn(), 0);
+    for (std::size_t r = 0; r < w.rows.size() && table->columnCount() > 0; ++r) {
+        const QModelIndex index = table->model()->index(static_cast<int>(r), column);
+        const bool selected = (w.rows[r].state & LVIS_SELECTED) != 0;
+        if (selected != selection->isRowSelected(index.row())) {
+            selection->select(
+                index, (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                           QItemSelectionModel::Rows);
         }
-        item->setSelected((w.rows[r].state & LVIS_SELECTED) != 0);
         if ((w.rows[r].state & LVIS_FOCUSED) != 0) {
-            tree->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
-            tree->scrollToItem(item);
+            selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            table->scrollTo(index);
         }
     }
 }
@@ -123,45 +173,49 @@ QWidget* create(QtView& view, const Window& w, QWidget* parent) {
     auto clicked = [&view, handle = w.handle](int row) {
         view.postFor(handle, [handle, row] { input::clickListRow(handle, row); });
     };
-    auto* tree = new QTreeWidget(parent);
-    tree->setRootIsDecorated(false);
-    tree->setItemsExpandable(false);
-    tree->setUniformRowHeights(true);
-    tree->setAllColumnsShowFocus(true);
-    tree->setSortingEnabled(false);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree->header()->setSectionsMovable(false);
-    tree->header()->setSectionsClickable(false);
-    tree->header()->setStretchLastSection(false);
-    auto* filter = new RowClicks(tree, std::move(clicked));
-    tree->viewport()->installEventFilter(filter);
-    tree->installEventFilter(filter);
-    showFocus(tree, false);
-    return tree;
+    auto* table = new QTableWidget(parent);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    table->setShowGrid(false);
+    table->setWordWrap(false);
+    table->setCornerButtonEnabled(false);
+    table->setTabKeyNavigation(false);
+    table->setSortingEnabled(false);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSectionsMovable(false);
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setHighlightSections(false);
+    auto* filter = new RowClicks(table, std::move(clicked));
+    table->viewport()->installEventFilter(filter);
+    table->installEventFilter(filter);
+    showFocus(table, false);
+    return table;
 }
 
 void apply(QtView&, QWidget* widget, const Window& w, Change what) {
-    auto* tree = qobject_cast<QTreeWidget*>(widget);
-    if (tree == nullptr ||
+    auto* table = qobject_cast<QTableWidget*>(widget);
+    if (table == nullptr ||
         (what != Change::Columns && what != Change::Rows && what != Change::RowState)) {
         return;
     }
     if (what == Change::Columns) {
-        showColumns(tree, w);
+        showColumns(table, w);
     }
     // A dialog fills its list a text at a time: the rows are shown once the
     // core is done, when the event loop next runs.
-    if (tree->property(kRowsPending).toBool()) {
+    if (table->property(kRowsPending).toBool()) {
         return;
     }
-    tree->setProperty(kRowsPending, true);
-    QTimer::singleShot(0, tree, [tree, handle = w.handle] {
-        tree->setProperty(kRowsPending, false);
+    table->setProperty(kRowsPending, true);
+    QTimer::singleShot(0, table, [table, handle = w.handle] {
+        table->setProperty(kRowsPending, false);
         if (const Window* shown = findWindow(handle); shown != nullptr) {
-            showRows(tree, *shown);
-            showRowState(tree, *shown);
+            showRows(table, *shown);
+            showRowState(table, *shown);
         }
     });
 }

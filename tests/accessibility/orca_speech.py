@@ -237,7 +237,13 @@ def run_checks(orca):
          must=[r"About this Program dialog Quorvel for Windows\. Version 1\.3\.", r"OK push button"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
     step("Options menu", ["alt+o"], r"Preferences")
-    step("Show Working", ["w"], r"Working dialog", must=[r"Bets: 1", r"Returns: £1\.95"])
+    # The working's tables: each by its name, a row with its headings and place.
+    step("Show Working", ["w"], r"1 of 6",
+         must=[r"Working dialog", r"Bets: 1", r"Returns: £1\.95",
+               r"Lines\. \| table with 6 rows 5 columns", r"Line 1\. \| Kind single\. \| Rows 1\."])
+    step("Down in Lines", ["Down"], r"of 6", must=[r"Total £1\.9500, 2 of 6"])
+    step("Up in Lines", ["Up"], r"of 6", must=[r"Line 1\. \| Kind single\..*1 of 6"])
+    step("to the Selections", ["shift+Tab"], r"Selections", must=[r"table with 1 row 5 columns"])
     step("Escape", ["Escape"], r"Quorvel for Windows V1\.3 dialog", must=[r"Rule 4"])
     step("Options menu", ["alt+o"], r"Preferences")
     step("Preferences", ["p"], r"Preferences dialog")

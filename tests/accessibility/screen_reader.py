@@ -300,6 +300,55 @@ def run_checks():
     if problems:
         fail(problems)
 
+    # --- The working's two tables: each named for what it holds, a table whose
+    # cells know their column headings and row, followed as the focus moves.
+    problems = []
+    act(by_name("Show Working...", pyatspi.ROLE_MENU_ITEM), "press")
+    working = wait_for("the Working dialog", lambda: next(
+        (w for w in application if w is not None and w.name == "Working"), None))
+    tables = [c for c in descendants(working) if c.getRole() == pyatspi.ROLE_TABLE]
+    if [t.name for t in tables] != ["Selections", "Lines"]:
+        fail(["the Working dialog's tables are %s" % [(c.name, c.getRoleName())
+              for c in descendants(working) if c.childCount > 3]])
+    lines = tables[1]
+    grid = lines.queryTable()
+    headings = [grid.getColumnHeader(c).name for c in range(grid.nColumns)]
+    if headings != ["Line", "Kind", "Rows", "Amount", "Total"]:
+        problems.append("the Lines table's headings are %s" % headings)
+    if grid.nRows < 1:
+        problems.append("the Lines table is empty")
+    else:
+        # What a screen reader asks of a cell: its row and column, and the
+        # column's heading.
+        kind = grid.getAccessibleAt(0, 1)
+        at = kind.getIndexInParent()
+        heard = (kind.getRoleName(), kind.name, grid.getRowAtIndex(at), grid.getColumnAtIndex(at),
+                 grid.getColumnHeader(grid.getColumnAtIndex(at)).name)
+        if heard != ("table cell", "Kind single", 0, 1, "Kind"):
+            problems.append("row 1's kind cell reads %s" % (heard,))
+        if not states(grid.getAccessibleAt(0, 0)).contains(pyatspi.STATE_SELECTED):
+            problems.append("the Lines table's first row is not selected")
+
+    def focused_row():
+        for i in range(lines.childCount):
+            cell = lines.getChildAtIndex(i)
+            if cell is not None and states(cell).contains(pyatspi.STATE_FOCUSED):
+                return grid.getRowAtIndex(i)
+        return None
+
+    until("the Lines table has the focus", lambda: focused_row() == 0)
+    # Down moves the core's selection, and the focus follows it to row 2.
+    subprocess.run(["xdotool", "key", "Down"], check=True)
+    until("Down focuses row 2", lambda: focused_row() == 1)
+    if not states(grid.getAccessibleAt(1, 3)).contains(pyatspi.STATE_SELECTED) or states(
+            grid.getAccessibleAt(0, 3)).contains(pyatspi.STATE_SELECTED):
+        problems.append("after Down the Lines table does not select row 2 alone")
+    act(by_name("Close", PUSH, working), "press")
+    until("the Working dialog closes", lambda: not any(
+        w is not None and w.name == "Working" for w in application))
+    if problems:
+        fail(problems)
+
     # --- A count button toggled through the interface is a click on it.
     problems = []
     act(by_name("No of Selections", pyatspi.ROLE_PANEL).getChildAtIndex(2), "toggle")

@@ -7,6 +7,10 @@
 #include "tests/ui/main_window.h"
 #include "ui/selection_rows.h"
 
+#ifndef _WIN32
+#include "platform/core/accessible_names.h"
+#endif
+
 namespace quorvel::testing {
 namespace {
 
@@ -157,6 +161,22 @@ TEST_F(Working, worked_slips_show_each_line_as_the_command_line_explains_it) {
                   std::string::npos);
     }
 }
+
+// The names the views give screen readers; Windows names the tables itself.
+#ifndef _WIN32
+TEST_F(Working, each_table_is_named_for_what_it_holds_not_for_the_slip_above_them) {
+    enter("Single", "Win", {"Won 2/1"});
+    settle();
+    std::string legs, lines;
+    open([&](HWND dialog, HWND) {
+        const auto names = platform::accessibleNames(dialog);
+        legs = names.at(GetDlgItem(dialog, IDC_WORKING_LEGS)).name;
+        lines = names.at(GetDlgItem(dialog, IDC_WORKING_LINES)).name;
+    });
+    EXPECT_EQ(legs, "Selections");
+    EXPECT_EQ(lines, "Lines");
+}
+#endif
 
 TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
     enter("Double", "E/D", {"Won 2/1", "Place 3/1"});
