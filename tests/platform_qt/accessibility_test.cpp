@@ -10,7 +10,9 @@
 
 #include "tests/platform_qt/qt_test_support.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 
 class AssistiveTool : public ControlsDialog {
@@ -110,4 +112,4 @@ TEST_F(AssistiveTool, a_window_is_described_by_its_texts_that_label_no_control) 
 }
 
 }  // namespace
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing

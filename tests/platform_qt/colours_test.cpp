@@ -8,7 +8,9 @@
 #include "platform/accessible_description.h"
 #include "tests/platform_qt/qt_test_support.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 
 bool greyText = false;
@@ -59,4 +61,4 @@ TEST(colours, a_box_is_drawn_in_the_colour_its_dialog_gives_and_described_for_sc
 }
 
 }  // namespace
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing

@@ -12,7 +12,9 @@
 #include "platform/qt/dialog_units.h"
 #include "tests/platform_qt/qt_test_support.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 
 using ShowsCore = ControlsDialog;
@@ -96,4 +98,4 @@ TEST_F(ShowsCore, controls_sit_where_the_templates_dialog_units_put_them) {
 }
 
 }  // namespace
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing

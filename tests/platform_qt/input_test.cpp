@@ -20,7 +20,9 @@
 #include "platform/core/input.h"
 #include "tests/platform_qt/qt_test_support.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 
 using DialogInput = ControlsDialog;
@@ -203,4 +205,4 @@ TEST_F(DialogInput, a_long_burst_of_input_still_lets_qt_paint_and_run_timers) {
 }
 
 }  // namespace
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing

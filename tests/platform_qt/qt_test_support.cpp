@@ -6,7 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 QtView* installed = nullptr;  // main()'s
 }  // namespace
@@ -127,7 +129,7 @@ void ControlsDialog::type(const QString& text) {
     pump();
 }
 
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing
 
 int main(int argc, char** argv) {
     // Offscreen unless told otherwise.
@@ -137,6 +139,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     quorvel::platform::qt::QtView view;
-    quorvel::platform::qt::testing::installed = &view;
+    quorvel::testing::installed = &view;
     return RUN_ALL_TESTS();
 }

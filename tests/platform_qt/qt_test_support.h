@@ -13,7 +13,9 @@
 #include "platform/win32.h"
 #include "tests/platform_qt/qt_test_resource.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+
+using platform::qt::QtView;
 
 struct Command {
     int id = 0;
@@ -63,4 +65,4 @@ class ControlsDialog : public ::testing::Test {
     HWND dialog = nullptr;
 };
 
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing

@@ -9,7 +9,9 @@
 
 #include "tests/platform_qt/qt_test_support.h"
 
-namespace quorvel::platform::qt::testing {
+namespace quorvel::testing {
+using namespace platform;
+using namespace platform::qt;
 namespace {
 
 class ApplicationWindow : public ::testing::Test {
@@ -93,4 +95,4 @@ TEST_F(ApplicationWindow, a_modal_dialog_blocks_its_owner_until_it_returns) {
 }
 
 }  // namespace
-}  // namespace quorvel::platform::qt::testing
+}  // namespace quorvel::testing
