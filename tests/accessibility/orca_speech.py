@@ -20,32 +20,11 @@ import sys
 import tempfile
 import time
 
+from desktop import fail, start_display
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 EXPLORE = "--explore" in sys.argv
 LIMIT = float(os.environ.get("ORCA_TEST_WAIT", "30"))  # seconds for any one utterance
-
-
-def fail(problems):
-    for p in problems:
-        print("FAIL:", p, file=sys.stderr)
-    sys.exit(1)
-
-
-def start_display():
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-        pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read, 16)
-        if not chunk:
-            fail(["Xvfb did not start"])
-        number += chunk
-    os.close(read)
-    os.environ["DISPLAY"] = ":" + number.decode().strip()
-    return xvfb
 
 
 class Orca:

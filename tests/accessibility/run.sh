@@ -22,4 +22,5 @@ if ((${#missing[@]} > 0)); then
     [[ ${CI:-} == true ]] && exit 1
     exit 77
 fi
-exec dbus-run-session -- "$python" "$script" "$program"
+# -B: the shared module is imported from the sources, which stay as they are.
+exec dbus-run-session -- "$python" -B "$script" "$program"

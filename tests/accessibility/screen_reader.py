@@ -14,27 +14,7 @@ import subprocess
 import sys
 import time
 
-def fail(problems):
-    for p in problems:
-        print("FAIL:", p, file=sys.stderr)
-    sys.exit(1)
-
-
-def start_display():
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-        pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read, 16)
-        if not chunk:
-            fail(["Xvfb did not start"])
-        number += chunk
-    os.close(read)
-    os.environ["DISPLAY"] = ":" + number.decode().strip()
-    return xvfb
+from desktop import fail, start_display
 
 
 def wait_for(what, probe, seconds=20):
