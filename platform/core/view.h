@@ -85,21 +85,6 @@ class View {
     }
 };
 
-// The parts of a message box's type that messageBox() shows, and the answers
-// it may give beyond IDOK and IDCANCEL.
-inline constexpr UINT kMessageBoxButtons = 0x0F;
-inline constexpr UINT kMessageBoxOkCancel = 0x01;
-inline constexpr UINT kMessageBoxYesNoCancel = 0x03;
-inline constexpr UINT kMessageBoxYesNo = 0x04;
-inline constexpr UINT kMessageBoxIcons = 0xF0;
-inline constexpr UINT kMessageBoxIconError = 0x10;
-inline constexpr UINT kMessageBoxIconQuestion = 0x20;
-inline constexpr UINT kMessageBoxIconInformation = 0x40;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
-// A three-state check box's third state (Window::check).
-inline constexpr UINT kCheckIndeterminate = 2;
-
 void setView(View* view);
 View* currentView();
 

@@ -402,7 +402,7 @@ class ButtonAccessible final : public ControlAccessible {
         if (role() == QAccessible::CheckBox || role() == QAccessible::RadioButton) {
             s.checkable = true;
             s.checked = w->check == BST_CHECKED;
-            s.checkStateMixed = w->check == kCheckIndeterminate;
+            s.checkStateMixed = w->check == BST_INDETERMINATE;
         }
         if (const auto* push = qobject_cast<const QPushButton*>(widget())) {
             s.defaultButton = push->isDefault();

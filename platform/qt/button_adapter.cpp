@@ -58,9 +58,9 @@ void apply(QtView& view, QWidget* widget, const Window& w, Change what) {
             break;
         case Change::Check:
             if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-                box->setCheckState(w.check == BST_CHECKED           ? Qt::Checked
-                                   : w.check == kCheckIndeterminate ? Qt::PartiallyChecked
-                                                                    : Qt::Unchecked);
+                box->setCheckState(w.check == BST_CHECKED         ? Qt::Checked
+                                   : w.check == BST_INDETERMINATE ? Qt::PartiallyChecked
+                                                                  : Qt::Unchecked);
             } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
                 radio->setChecked(w.check == BST_CHECKED);
             }

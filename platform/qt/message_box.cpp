@@ -11,17 +11,17 @@ namespace quorvel::platform::qt {
 int QtView::messageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     showItems(nullptr);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (type & kMessageBoxIcons) {
-        case kMessageBoxIconError:
+    switch (type & MB_ICONMASK) {
+        case MB_ICONERROR:
             icon = QMessageBox::Critical;
             break;
-        case kMessageBoxIconQuestion:
+        case MB_ICONQUESTION:
             icon = QMessageBox::Question;
             break;
         case MB_ICONWARNING:
             icon = QMessageBox::Warning;
             break;
-        case kMessageBoxIconInformation:
+        case MB_ICONINFORMATION:
             icon = QMessageBox::Information;
             break;
         default:
@@ -32,17 +32,17 @@ int QtView::messageBox(HWND owner, const std::string& text, const std::string& c
         int id;
     };
     std::vector<Answer> answers;
-    switch (type & kMessageBoxButtons) {
-        case kMessageBoxOkCancel:
+    switch (type & MB_TYPEMASK) {
+        case MB_OKCANCEL:
             answers = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
             break;
-        case kMessageBoxYesNoCancel:
-            answers = {{QMessageBox::Yes, kAnswerYes},
-                       {QMessageBox::No, kAnswerNo},
+        case MB_YESNOCANCEL:
+            answers = {{QMessageBox::Yes, IDYES},
+                       {QMessageBox::No, IDNO},
                        {QMessageBox::Cancel, IDCANCEL}};
             break;
-        case kMessageBoxYesNo:
-            answers = {{QMessageBox::Yes, kAnswerYes}, {QMessageBox::No, kAnswerNo}};
+        case MB_YESNO:
+            answers = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
             break;
         default:
             answers = {{QMessageBox::Ok, IDOK}};
