@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/support/scratch_config.h"
-#include "tests/ui/main_window.h"
+#include "tests/ui/preferences_test_support.h"
 #include "ui/app_shell.h"
 #include "ui/preferences_dialog.h"
 
@@ -19,10 +19,6 @@
 namespace quorvel::testing {
 namespace {
 
-using Values = std::vector<std::string>;
-const int kBoxes[] = {IDC_TAX_RATE,  IDC_L15_CONSOLATION, IDC_L15_BONUS, IDC_L31_CONSOLATION,
-                      IDC_L31_BONUS, IDC_L63_CONSOLATION, IDC_L63_BONUS};
-const Values kStartValues{"9", "2", "10", "2", "10", "2", "10"};
 constexpr const char* kKey = "Software\\Quorvel";
 
 bool anythingKept() {
@@ -38,29 +34,18 @@ void removeKept() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
 }
 
-class KeptPreferences : public MainWindow {
+class KeptPreferences : public PreferencesWindow {
   protected:
     void SetUp() override {
         scratchConfigFolder();
         removeKept();
-        MainWindow::SetUp();
+        PreferencesWindow::SetUp();
     }
     void TearDown() override {
-        MainWindow::TearDown();
+        PreferencesWindow::TearDown();
         removeKept();
     }
 
-    DialogDriver open() const {
-        return openModeless(IDD_PREFERENCES, preferencesDialogProc,
-                            reinterpret_cast<LPARAM>(&appState));
-    }
-    static Values shown(const DialogDriver& dialog) {
-        Values values;
-        for (int box : kBoxes) {
-            values.push_back(dialog.text(box));
-        }
-        return values;
-    }
     // Sets the values and the "Keep" tick in a new dialog and presses "OK".
     void submit(const Values& values, bool keep) const {
         const DialogDriver dialog = open();

@@ -2,30 +2,14 @@
 // command opens it.
 
 #include "ui/preferences_dialog.h"
-#include "tests/ui/main_window.h"
+#include "tests/ui/preferences_test_support.h"
 #include "ui/app_shell.h"
 
 namespace quorvel::testing {
 namespace {
 
-using Values = std::vector<std::string>;
-const int kBoxes[] = {IDC_TAX_RATE,  IDC_L15_CONSOLATION, IDC_L15_BONUS, IDC_L31_CONSOLATION,
-                      IDC_L31_BONUS, IDC_L63_CONSOLATION, IDC_L63_BONUS};
-const Values kStartValues{"9", "2", "10", "2", "10", "2", "10"};
-
-class Preferences : public MainWindow {
+class Preferences : public PreferencesWindow {
   protected:
-    DialogDriver open() const {
-        return openModeless(IDD_PREFERENCES, preferencesDialogProc,
-                            reinterpret_cast<LPARAM>(&appState));
-    }
-    static Values shown(const DialogDriver& dialog) {
-        Values values;
-        for (int box : kBoxes) {
-            values.push_back(dialog.text(box));
-        }
-        return values;
-    }
     // Types the values into the first boxes and presses "OK".
     static void submit(const DialogDriver& dialog, const Values& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
