@@ -98,6 +98,16 @@ struct MSG {
 };
 typedef MSG* LPMSG;
 
+// What WM_GETMINMAXINFO asks a window to fill in: the sizes its frame can be
+// dragged to, measured as GetWindowRect measures.
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+
 // What WM_HELP carries: the window F1 was pressed in.
 #define HELPINFO_WINDOW 0x0001
 struct HELPINFO {
@@ -238,6 +248,21 @@ struct NMLVKEYDOWN {
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 
+// WM_SIZE's wParam
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
+
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_CHILD 5
+
+#define HWND_DESKTOP (static_cast<HWND>(nullptr))
+
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 
@@ -276,6 +301,7 @@ struct NMLVKEYDOWN {
 #define WM_NULL 0x0000
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
+#define WM_SIZE 0x0005
 #define WM_SETFOCUS 0x0007
 #define WM_KILLFOCUS 0x0008
 #define WM_SETTEXT 0x000C
@@ -283,6 +309,7 @@ struct NMLVKEYDOWN {
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
+#define WM_GETMINMAXINFO 0x0024
 #define WM_NEXTDLGCTL 0x0028
 #define WM_NOTIFY 0x004E
 #define WM_HELP 0x0053
@@ -614,6 +641,23 @@ HWND WINAPI GetParent(HWND window);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus(void);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
+HWND WINAPI GetWindow(HWND window, UINT relation);
+
+// Geometry. A dialog and its controls measure in the dialog's own units: the
+// template's dialog units, so MapDialogRect changes nothing and what a
+// program computes from GetClientRect and MapDialogRect holds at any font
+// and screen. (A control made by CreateUpDownControl keeps the pixels it was
+// given.) Screen coordinates are the top-level window's position plus its
+// controls' positions; a window has no frame, so its window rectangle is its
+// client area. Sizing a window sends it WM_SIZE with its new client size;
+// a window with WS_THICKFRAME is held within what it answers to
+// WM_GETMINMAXINFO, as the user's dragging of its frame is.
+BOOL WINAPI GetClientRect(HWND window, RECT* rect);
+BOOL WINAPI GetWindowRect(HWND window, RECT* rect);
+int WINAPI MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
+BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect);
+BOOL WINAPI MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "ui/working_dialog.h"
 
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -17,6 +18,78 @@ constexpr const char* kOutOfDateDescription = "out of date: press Settle";
 
 // The working shown by the open dialog (there is one at a time: it is modal).
 const WorkingText* shownText = nullptr;
+
+// How a control follows the dialog as it is sized: the share of the extra
+// width, in quarters, its left and right edges move by, and of the extra
+// height its top and bottom edges move by. The two tables take the room:
+// Selections a quarter of the extra height, Lines the rest; the texts below
+// them and the buttons keep to the bottom (and the buttons to the right).
+struct Anchor {
+    int id;  // kLinesLabel for the label just before the Lines table, which has no id
+    int left, top, right, bottom;
+};
+constexpr int kLinesLabel = 0;
+constexpr std::array<Anchor, 8> kAnchors{{
+    {IDC_WORKING_SLIP, 0, 0, 4, 0},
+    {IDC_WORKING_LEGS, 0, 0, 4, 1},
+    {kLinesLabel, 0, 1, 0, 1},
+    {IDC_WORKING_LINES, 0, 1, 4, 4},
+    {IDC_WORKING_NOTE, 0, 4, 4, 4},
+    {IDC_WORKING_TOTALS, 0, 4, 4, 4},
+    {IDC_WORKING_COPY, 4, 4, 4, 4},
+    {IDCANCEL, 4, 4, 4, 4},
+}};
+
+// The open dialog as the template laid it out, which sizing starts from.
+struct Sizing {
+    HWND dialog = nullptr;  // nullptr while no dialog is laid out
+    LONG width = 0;         // its client area
+    LONG height = 0;
+    POINT smallest{};  // its window's first size, the smallest it may be made
+    std::array<HWND, kAnchors.size()> controls{};
+    std::array<RECT, kAnchors.size()> at{};  // in the client area
+};
+Sizing sizing;
+
+void rememberLayout(HWND dialog) {
+    sizing = Sizing{};
+    RECT client{};
+    RECT window{};
+    if (GetClientRect(dialog, &client) == FALSE || GetWindowRect(dialog, &window) == FALSE) {
+        return;
+    }
+    const HWND lines = GetDlgItem(dialog, IDC_WORKING_LINES);
+    for (std::size_t i = 0; i < sizing.controls.size(); ++i) {
+        const HWND control = kAnchors[i].id == kLinesLabel ? GetWindow(lines, GW_HWNDPREV)
+                                                           : GetDlgItem(dialog, kAnchors[i].id);
+        if (control == nullptr || GetWindowRect(control, &sizing.at[i]) == FALSE) {
+            return;
+        }
+        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&sizing.at[i]), 2);
+        sizing.controls[i] = control;
+    }
+    sizing.width = client.right;
+    sizing.height = client.bottom;
+    sizing.smallest = POINT{window.right - window.left, window.bottom - window.top};
+    sizing.dialog = dialog;
+}
+
+void layOutFor(HWND dialog, LONG width, LONG height) {
+    if (sizing.dialog != dialog) {
+        return;  // sized as it is made, before its controls are
+    }
+    const LONG dx = width - sizing.width;
+    const LONG dy = height - sizing.height;
+    for (std::size_t i = 0; i < sizing.controls.size(); ++i) {
+        const Anchor& anchor = kAnchors[i];
+        const RECT& at = sizing.at[i];
+        const LONG left = at.left + dx * anchor.left / 4;
+        const LONG top = at.top + dy * anchor.top / 4;
+        const LONG right = at.right + dx * anchor.right / 4;
+        const LONG bottom = at.bottom + dy * anchor.bottom / 4;
+        MoveWindow(sizing.controls[i], left, top, right - left, bottom - top, TRUE);
+    }
+}
 
 void enableShowWorking(HWND mainDialog, bool enabled) {
     EnableMenuItem(GetMenu(mainDialog), ID_OPTIONS_SHOW_WORKING,
@@ -160,13 +233,25 @@ void showWorking(HINSTANCE instance, HWND owner) {
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_WORKING), owner, workingDialogProc,
                     reinterpret_cast<LPARAM>(&text));
     shownText = nullptr;
+    sizing = Sizing{};
 }
 
 INT_PTR CALLBACK workingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             initWorkingDialog(dialog, *reinterpret_cast<const WorkingText*>(lParam));
+            rememberLayout(dialog);
             return FALSE;  // the focus is on the table
+        case WM_GETMINMAXINFO:
+            if (sizing.dialog == dialog) {
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = sizing.smallest;
+            }
+            return TRUE;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) {
+                layOutFor(dialog, LOWORD(lParam), HIWORD(lParam));
+            }
+            return TRUE;
         case WM_HELP:
             openGuide(dialog, GuideSection::Working);
             return TRUE;

@@ -54,6 +54,12 @@ bool clickCloseBox(HWND window);
 // Paste, Delete, Select All) and carries out the item chosen.
 bool rightClick(HWND control, int x = -1, int y = -1);
 
+// The user drags the sizing frame of a top-level window with WS_THICKFRAME
+// to a client area of width × height dialog units: the window keeps within
+// what it answers to WM_GETMINMAXINFO and gets WM_SIZE, as SetWindowPos
+// does. False for a window without a sizing frame.
+bool resize(HWND window, int width, int height);
+
 // A click on an up-down control's up (toward its upper limit) or down arrow.
 bool clickUpDown(HWND upDown, bool up);
 

@@ -78,6 +78,10 @@ HWND createWindow(const CreateParams& params);
 // Makes a top-level window the active one and puts the focus into it.
 void activate(HWND topLevel);
 void setStyle(HWND window, DWORD style);
+// Moves and sizes a window as SetWindowPos does (SWP_NOMOVE, SWP_NOSIZE):
+// a window with a sizing frame is held to its WM_GETMINMAXINFO limits, and
+// one whose size changed gets WM_SIZE. False for no window.
+bool placeWindow(HWND window, int x, int y, int cx, int cy, UINT flags);
 
 // WM_COMMAND to a control's parent with the control's id and code.
 void notifyParent(HWND control, WORD code);

@@ -178,6 +178,131 @@ TEST_F(Working, each_table_is_named_for_what_it_holds_not_for_the_slip_above_the
 }
 #endif
 
+// Where a control sits in its dialog's client area.
+RECT placeOf(HWND dialog, HWND control) {
+    RECT at{};
+    GetWindowRect(control, &at);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&at), 2);
+    return at;
+}
+
+// The dialog's layout, top to bottom, in its client area.
+struct Layout {
+    RECT client{}, window{};
+    RECT slip{}, legs{}, linesLabel{}, lines{}, note{}, totals{}, copy{}, close{};
+};
+
+Layout layoutOf(HWND dialog) {
+    Layout l;
+    GetClientRect(dialog, &l.client);
+    GetWindowRect(dialog, &l.window);
+    const auto at = [dialog](int id) { return placeOf(dialog, GetDlgItem(dialog, id)); };
+    l.slip = at(IDC_WORKING_SLIP);
+    l.legs = at(IDC_WORKING_LEGS);
+    l.linesLabel = placeOf(dialog, GetWindow(GetDlgItem(dialog, IDC_WORKING_LINES), GW_HWNDPREV));
+    l.lines = at(IDC_WORKING_LINES);
+    l.note = at(IDC_WORKING_NOTE);
+    l.totals = at(IDC_WORKING_TOTALS);
+    l.copy = at(IDC_WORKING_COPY);
+    l.close = at(IDCANCEL);
+    return l;
+}
+
+LONG widthOf(const RECT& r) {
+    return r.right - r.left;
+}
+LONG heightOf(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(Working, sized_by_its_frame_the_tables_take_the_room_and_the_buttons_keep_to_the_corner) {
+    enter("Yankee", "Win", {"Won 2/1", "Won", "Lost", "Won 5/4"});
+    settle();
+    open([&](HWND dialog, HWND) {
+        const Layout first = layoutOf(dialog);
+        RECT more{0, 0, 120, 90};  // dialog units, in the dialog's own measure
+        MapDialogRect(dialog, &more);
+        ASSERT_GT(more.right, 0);
+        const LONG dx = more.right;
+        const LONG dy = more.bottom;
+        SetWindowPos(dialog, nullptr, 0, 0, widthOf(first.window) + dx, heightOf(first.window) + dy,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        const Layout grown = layoutOf(dialog);
+        ASSERT_EQ(widthOf(grown.client), widthOf(first.client) + dx);
+        ASSERT_EQ(heightOf(grown.client), heightOf(first.client) + dy);
+
+        // The texts and tables are as much wider; the two tables share the height.
+        for (const auto& [was, is] : {std::pair{first.slip, grown.slip},
+                                      {first.legs, grown.legs},
+                                      {first.lines, grown.lines},
+                                      {first.note, grown.note},
+                                      {first.totals, grown.totals}}) {
+            EXPECT_EQ(is.left, was.left);
+            EXPECT_EQ(widthOf(is), widthOf(was) + dx);
+        }
+        const LONG legsGrew = heightOf(grown.legs) - heightOf(first.legs);
+        const LONG linesGrew = heightOf(grown.lines) - heightOf(first.lines);
+        EXPECT_EQ(legsGrew + linesGrew, dy);
+        EXPECT_GT(legsGrew, 0) << "more selections show too";
+        EXPECT_GT(linesGrew, legsGrew) << "the lines, the longer list, take most of it";
+
+        // Everything keeps its distance from its neighbour above, and from the
+        // bottom edge at the bottom.
+        EXPECT_EQ(grown.legs.top, first.legs.top);
+        EXPECT_EQ(grown.linesLabel.top - grown.legs.bottom,
+                  first.linesLabel.top - first.legs.bottom);
+        EXPECT_EQ(grown.lines.top - grown.linesLabel.top, first.lines.top - first.linesLabel.top);
+        EXPECT_EQ(grown.note.top - grown.lines.bottom, first.note.top - first.lines.bottom);
+        EXPECT_EQ(grown.totals.top - grown.note.top, first.totals.top - first.note.top);
+        for (const auto& [was, is] :
+             {std::pair{first.copy, grown.copy}, {first.close, grown.close}}) {
+            EXPECT_EQ(first.client.right - was.right, grown.client.right - is.right);
+            EXPECT_EQ(first.client.bottom - was.bottom, grown.client.bottom - is.bottom);
+            EXPECT_EQ(widthOf(is), widthOf(was));
+            EXPECT_EQ(heightOf(is), heightOf(was));
+        }
+
+        // It cannot be made smaller than it opened, and everything is back in place.
+        SetWindowPos(dialog, nullptr, 0, 0, 40, 30, SWP_NOMOVE | SWP_NOZORDER);
+        const Layout small = layoutOf(dialog);
+        EXPECT_EQ(widthOf(small.window), widthOf(first.window));
+        EXPECT_EQ(heightOf(small.window), heightOf(first.window));
+        for (const auto& [was, is] : {std::pair{first.slip, small.slip},
+                                      {first.legs, small.legs},
+                                      {first.linesLabel, small.linesLabel},
+                                      {first.lines, small.lines},
+                                      {first.note, small.note},
+                                      {first.totals, small.totals},
+                                      {first.copy, small.copy},
+                                      {first.close, small.close}}) {
+            EXPECT_TRUE(sameRect(is, was));
+        }
+    });
+}
+
+// Opened again, it has the template's size (nothing of the last one's is
+// kept), and sizing it moves its own controls.
+TEST_F(Working, opens_at_its_first_size_again_and_sizes_anew) {
+    settle();
+    RECT first{}, again{};
+    const auto enlarge = [](HWND dialog, RECT& frame) {
+        GetWindowRect(dialog, &frame);
+        const RECT close = placeOf(dialog, GetDlgItem(dialog, IDCANCEL));
+        SetWindowPos(dialog, nullptr, 0, 0, widthOf(frame) + 60, heightOf(frame) + 40,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        const RECT moved = placeOf(dialog, GetDlgItem(dialog, IDCANCEL));
+        EXPECT_EQ(moved.left - close.left, 60);
+        EXPECT_EQ(moved.top - close.top, 40);
+    };
+    open([&](HWND dialog, HWND) { enlarge(dialog, first); });
+    open([&](HWND dialog, HWND) { enlarge(dialog, again); });
+    EXPECT_TRUE(sameRect(again, first));
+}
+
 TEST_F(Working, copy_and_ctrl_c_put_the_whole_working_on_the_clipboard_for_a_spreadsheet) {
     enter("Double", "E/D", {"Won 2/1", "Place 3/1"});
     choose(kSelectionRows[1].placeTerms, "1/4");
