@@ -72,4 +72,16 @@ QRect toPixels(const Rect& dialogUnits, BaseUnits units) {
     return QRect(pixels.x, pixels.y, pixels.cx, pixels.cy);
 }
 
+QSize toDialogUnits(QSize pixels, BaseUnits units) {
+    if (units.x <= 0 || units.y <= 0) {
+        return {};
+    }
+    // Halves away from zero, as toPixels rounds.
+    const auto nearest = [](int a, int b, int c) {
+        return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c);
+    };
+    return {nearest(std::max(0, pixels.width()), 4, units.x),
+            nearest(std::max(0, pixels.height()), 8, units.y)};
+}
+
 }  // namespace quorvel::platform::qt

@@ -25,6 +25,9 @@ QFont dialogFont(const std::string& faceName, int pointSize);
 BaseUnits baseUnitsOf(const QFont& font);
 
 QRect toPixels(const Rect& dialogUnits, BaseUnits units);
+// The size in dialog units nearest to a size in pixels; toPixels of it gives
+// the pixels back to within a pixel.
+QSize toDialogUnits(QSize pixels, BaseUnits units);
 
 // The font, narrowed (a condensed width of the face, then a smaller size)
 // just enough that the widest of texts takes no more than width pixels. The

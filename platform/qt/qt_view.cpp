@@ -177,6 +177,7 @@ void QtView::createControl(const Window& w) {
 
 void QtView::destroyed(HWND window) {
     std::erase(itemsChanged_, window);
+    std::erase(resized_, window);
     const auto found = shown_.find(window);
     if (found == shown_.end()) {
         return;
@@ -201,7 +202,12 @@ void QtView::layOut(HWND window) {
     }
     const Shown& shown = found->second;
     if (shown.frame != nullptr) {
-        shown.frame->setClientSize(pixelsOf(*this, *w).size());
+        // A frame the user sized keeps their pixels while they make the core's size.
+        if (!shown.frame->resizable() ||
+            toDialogUnits(shown.frame->client()->size(), shown.units) !=
+                QSize(w->rect.cx, w->rect.cy)) {
+            shown.frame->setClientSize(pixelsOf(*this, *w).size());
+        }
     } else if (shown.adapter != nullptr && shown.adapter->layOut != nullptr) {
         shown.widget->setGeometry(
             shown.adapter->layOut(*this, shown.widget, *w, pixelsOf(*this, *w)));

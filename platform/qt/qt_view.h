@@ -104,6 +104,7 @@ class QtView final : public QObject, public View {
     };
 
     void createTopLevel(const Window& w);
+    void frameResized(HWND window);
     void createControl(const Window& w);
     void buildMenu(WindowFrame* frame, const Window& w);
     void place(HWND window);
@@ -132,6 +133,7 @@ class QtView final : public QObject, public View {
     int wheelTurned_ = 0;    // eighths of a degree not yet taken as a step
     std::function<void()> firstPaint_;
     std::vector<HWND> itemsChanged_;  // lists whose widgets wait for their items
+    std::vector<HWND> resized_;       // windows sized by the user, not yet told to the core
     QElapsedTimer sinceQtRan_;        // since Qt last handled its events
     std::unique_ptr<Clipboard> clipboard_ = makeDesktopClipboard();
 };

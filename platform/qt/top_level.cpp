@@ -124,9 +124,36 @@ void QtView::createTopLevel(const Window& w) {
         frame->setWindowModality(Qt::WindowModal);
     }
     frame->closeRequested = [this, handle] { post([handle] { input::clickCloseBox(handle); }); };
+    if ((w.style & WS_THICKFRAME) != 0) {
+        frame->setResizable(toPixels(w.rect, shown.units).size());
+        frame->clientResized = [this, handle] { frameResized(handle); };
+    }
     frame->installEventFilter(this);
     client->installEventFilter(this);
     layOut(handle);
+}
+
+// The user sized a window's frame: the core hears of it as the next input,
+// once for any number of steps of the drag, with the size the frame has then.
+void QtView::frameResized(HWND window) {
+    if (syncing() || std::find(resized_.begin(), resized_.end(), window) != resized_.end()) {
+        return;
+    }
+    resized_.push_back(window);
+    post([this, window] {
+        std::erase(resized_, window);
+        const QWidget* client = clientOf(window);
+        const auto found = shown_.find(window);
+        if (client == nullptr || found == shown_.end()) {
+            return;
+        }
+        const QSize units = toDialogUnits(client->size(), found->second.units);
+        input::resize(window, units.width(), units.height());
+        // The frame keeps what the core took, and goes back to its size if it took none.
+        ++syncing_;
+        layOut(window);
+        --syncing_;
+    });
 }
 
 void QtView::buildMenu(WindowFrame* frame, const Window& w) {

@@ -41,13 +41,51 @@ bool WindowFrame::openMenuFromKeyboard() {
     return false;
 }
 
-void WindowFrame::setClientSize(QSize size) {
-    const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+int WindowFrame::menuHeight() const {
+    return menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+}
+
+QSize WindowFrame::frameSizeFor(QSize client) const {
+    return {client.width() + 2 * border_, client.height() + menuHeight() + 2 * border_};
+}
+
+void WindowFrame::layOutInside() {
+    const int menu = menuHeight();
+    const QSize inside(width() - 2 * border_, height() - 2 * border_);
     if (menuBar_ != nullptr) {
-        menuBar_->setGeometry(border_, border_, size.width(), menuHeight);
+        menuBar_->setGeometry(border_, border_, inside.width(), menu);
     }
-    client_->setGeometry(border_, border_ + menuHeight, size.width(), size.height());
-    setFixedSize(size.width() + 2 * border_, size.height() + menuHeight + 2 * border_);
+    client_->setGeometry(border_, border_ + menu, inside.width(), inside.height() - menu);
+}
+
+void WindowFrame::setClientSize(QSize size) {
+    if (resizable_) {
+        resize(frameSizeFor(size));
+        layOutInside();
+        return;
+    }
+    const int menu = menuHeight();
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(border_, border_, size.width(), menu);
+    }
+    client_->setGeometry(border_, border_ + menu, size.width(), size.height());
+    setFixedSize(frameSizeFor(size));
+}
+
+void WindowFrame::setResizable(QSize minimum) {
+    resizable_ = true;
+    setMinimumSize(frameSizeFor(minimum));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void WindowFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resizable_) {
+        layOutInside();
+        if (clientResized) {
+            clientResized();
+        }
+    }
 }
 
 void WindowFrame::closeEvent(QCloseEvent* event) {

@@ -29,20 +29,34 @@ class WindowFrame : public QWidget {
     // arrows move through it, Enter chooses, Esc leaves the focus where it
     // was. False for a window without a menu.
     bool openMenuFromKeyboard();
-    // Sizes the frame around a client area of this size and fixes it.
+    // Sizes the frame around a client area of this size; a frame the user
+    // cannot size keeps it.
     void setClientSize(QSize size);
+    // Lets the user size the frame, down to a client area of minimum.
+    void setResizable(QSize minimum);
+    bool resizable() const { return resizable_; }
 
     // The close box, or the desktop asking the window to close.
     std::function<void()> closeRequested;
+    // A frame the user can size has a new size (from the user, or from
+    // setClientSize); its client area is laid out already.
+    std::function<void()> clientResized;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    int menuHeight() const;
+    QSize frameSizeFor(QSize client) const;
+    // The menu bar and client area fill the frame inside its border.
+    void layOutInside();
+
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
     int border_;
+    bool resizable_ = false;
 };
 
 // A group box as dialogs draw it: a frame whose top line runs through the

@@ -35,3 +35,6 @@
 // A captionless box, made modal over the application window.
 #define IDD_QT_MODAL 330
 #define IDC_MODAL_NOTE 3301
+
+// A dialog with a sizing frame.
+#define IDD_QT_SIZABLE 340
