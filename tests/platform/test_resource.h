@@ -54,3 +54,8 @@
 // A report-view list with an OK button.
 #define IDD_LIST_VIEW 260
 #define IDC_LIST_VIEW 2601
+
+// A dialog with a sizing frame.
+#define IDD_SIZABLE 270
+#define IDC_SIZABLE_LABEL 2701
+#define IDC_SIZABLE_EDIT 2702
