@@ -71,6 +71,12 @@ class WindowGeometry : public WindowTest {
         EXPECT_TRUE(MapDialogRect(dialog, &units));
         return units;
     }
+    // Where the dialog manager puts a template's control: its position and
+    // its size each in the dialog's measure.
+    RECT placedByTemplate(LONG x, LONG y, LONG cx, LONG cy) const {
+        const RECT r = inDialogMeasure(RECT{x, y, cx, cy});
+        return RECT{r.left, r.top, r.left + r.right, r.top + r.bottom};
+    }
     RECT windowRect() const {
         RECT r{};
         GetWindowRect(dialog, &r);
@@ -99,9 +105,9 @@ TEST_F(WindowGeometry, controls_sit_where_the_template_puts_them_and_move_where_
     RECT client{};
     ASSERT_TRUE(GetClientRect(dialog, &client));
     EXPECT_TRUE(sameRect(client, inDialogMeasure(RECT{0, 0, 120, 60})));
-    EXPECT_TRUE(sameRect(placeOf(IDC_SIZABLE_LABEL), inDialogMeasure(RECT{7, 7, 47, 15})));
-    EXPECT_TRUE(sameRect(placeOf(IDC_SIZABLE_EDIT), inDialogMeasure(RECT{7, 17, 113, 31})));
-    EXPECT_TRUE(sameRect(placeOf(IDOK), inDialogMeasure(RECT{63, 39, 113, 53})));
+    EXPECT_TRUE(sameRect(placeOf(IDC_SIZABLE_LABEL), placedByTemplate(7, 7, 40, 8)));
+    EXPECT_TRUE(sameRect(placeOf(IDC_SIZABLE_EDIT), placedByTemplate(7, 17, 106, 14)));
+    EXPECT_TRUE(sameRect(placeOf(IDOK), placedByTemplate(63, 39, 50, 14)));
 
     ASSERT_TRUE(MoveWindow(GetDlgItem(dialog, IDOK), 5, 6, 30, 12, TRUE));
     EXPECT_TRUE(sameRect(placeOf(IDOK), RECT{5, 6, 35, 18}));
