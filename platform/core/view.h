@@ -31,7 +31,10 @@
 //   them into pixels from the template font's metrics. An up-down control
 //   (pixels) with UDS_ALIGNRIGHT sits on its buddy's right edge, kUpDownWidth
 //   wide, overlapping the buddy by kUpDownBuddyOverlap; the buddy is
-//   narrowed by its rightInsetPixels.
+//   narrowed by its rightInsetPixels. A top-level window with WS_THICKFRAME
+//   can be sized by the user, no smaller than its template: the view tells
+//   the core with input::resize (in dialog units) and keeps the pixels the
+//   user chose while they come to the core's size.
 
 #include <string>
 #include <vector>
