@@ -88,7 +88,13 @@ void layOutFor(HWND dialog, LONG width, LONG height) {
         const LONG right = at.right + dx * anchor.right / 4;
         const LONG bottom = at.bottom + dy * anchor.bottom / 4;
         MoveWindow(sizing.controls[i], left, top, right - left, bottom - top, TRUE);
+        InvalidateRect(sizing.controls[i], nullptr, TRUE);  // drawn whole where it now is
     }
+    // A table's last column fills the table's width, as when it opened.
+    SendDlgItemMessageA(dialog, IDC_WORKING_LEGS, LVM_SETCOLUMNWIDTH, kLegColumns.size() - 1,
+                        LVSCW_AUTOSIZE_USEHEADER);
+    SendDlgItemMessageA(dialog, IDC_WORKING_LINES, LVM_SETCOLUMNWIDTH, kLineColumns.size() - 1,
+                        LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void enableShowWorking(HWND mainDialog, bool enabled) {

@@ -169,8 +169,11 @@ LRESULT CALLBACK listViewProcedure(HWND window, UINT message, WPARAM wParam, LPA
             if (column >= w->columns.size()) {
                 return FALSE;
             }
-            w->columns[column].width = static_cast<short>(LOWORD(lParam));
-            notify(window, Change::Columns);
+            const int width = static_cast<short>(LOWORD(lParam));
+            if (w->columns[column].width != width) {
+                w->columns[column].width = width;
+                notify(window, Change::Columns);
+            }
             return TRUE;
         }
         case LVM_INSERTITEMA:
