@@ -320,16 +320,22 @@ HWND dialogShown() {
     return widget != nullptr && widget->isVisible() ? windows.back() : nullptr;
 }
 
-// Once a dialog shows, runs check on it and closes it; until then, the step
-// comes round again.
-void checkWhenShown(const std::function<void(HWND)>& check) {
+// Once a dialog shows, runs check on it; until then, the step comes round again.
+void checkWhenShownKeepingIt(const std::function<void(HWND)>& check) {
     const HWND dialog = dialogShown();
     if (dialog == nullptr) {
-        runNext([check] { checkWhenShown(check); });
+        runNext([check] { checkWhenShownKeepingIt(check); });
         return;
     }
     check(dialog);
-    view().post([dialog] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+}
+
+// Once a dialog shows, runs check on it and closes it.
+void checkWhenShown(const std::function<void(HWND)>& check) {
+    checkWhenShownKeepingIt([check](HWND dialog) {
+        check(dialog);
+        view().post([dialog] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    });
 }
 
 void untilOnlyTheMainWindow() {
@@ -344,6 +350,50 @@ void checkDialog(std::deque<Step>& steps, int command, std::function<void(HWND)>
         view().post([command] { platform::input::chooseMenuItem(mainWindow(), command); });
     });
     steps.push_back([check = std::move(check)] { checkWhenShown(check); });
+    steps.push_back(untilOnlyTheMainWindow);
+}
+
+// Where a control of a dialog sits from its client area's bottom right corner.
+QPoint fromCorner(HWND dialog, int id) {
+    const QWidget* client = view().clientOf(dialog);
+    const QRect at = view().widgetOf(GetDlgItem(dialog, id))->geometry();
+    return QPoint(client->width() - at.right(), client->height() - at.bottom());
+}
+
+// The user makes the Working dialog half as large again: once the program has
+// laid it out, the buttons keep to the corner and every control still has room.
+void waitForEnlargedWorking(HWND dialog, QSize wanted, QPoint closeFromCorner, int triesLeft) {
+    const QWidget* frame = view().widgetOf(dialog);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const QSize units =
+        platform::qt::toDialogUnits(view().clientOf(dialog)->size(), view().baseUnitsOf(dialog));
+    const bool laidOut =
+        frame->size() == wanted && view().idle() && units == QSize(client.right, client.bottom);
+    if (!laidOut && triesLeft > 0) {
+        runNext([=] { waitForEnlargedWorking(dialog, wanted, closeFromCorner, triesLeft - 1); });
+        return;
+    }
+    EXPECT_TRUE(laidOut) << "the frame is " << frame->width() << "x" << frame->height();
+    EXPECT_LE((fromCorner(dialog, IDCANCEL) - closeFromCorner).manhattanLength(), 2);
+    expectRoom(dialog, "Working, enlarged");
+    savePicture(dialog, "working-enlarged");
+    view().post([dialog] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+}
+
+void checkEnlargedWorking(std::deque<Step>& steps) {
+    steps.push_back([] {
+        view().post([] { platform::input::chooseMenuItem(mainWindow(), ID_OPTIONS_SHOW_WORKING); });
+    });
+    steps.push_back([] {
+        checkWhenShownKeepingIt([](HWND dialog) {
+            QWidget* frame = view().widgetOf(dialog);
+            const QSize wanted = frame->size() * 3 / 2;
+            const QPoint closeFromCorner = fromCorner(dialog, IDCANCEL);
+            frame->resize(wanted);
+            runNext([=] { waitForEnlargedWorking(dialog, wanted, closeFromCorner, 200); });
+        });
+    });
     steps.push_back(untilOnlyTheMainWindow);
 }
 
@@ -405,6 +455,7 @@ TEST(windows_on_the_desktop, give_every_control_the_room_its_texts_and_frame_nee
         expectFrame(dialog, "Working");
         savePicture(dialog, "working");
     });
+    checkEnlargedWorking(steps);
     runProgram(std::move(steps));
 }
 
