@@ -360,8 +360,9 @@ QPoint fromCorner(HWND dialog, int id) {
     return QPoint(client->width() - at.right(), client->height() - at.bottom());
 }
 
-// The user makes the Working dialog half as large again: once the program has
-// laid it out, the buttons keep to the corner and every control still has room.
+// The user makes the Working dialog larger (half as large again where the
+// screen has room): once the program has laid it out, the buttons keep to the
+// corner and every control still has room.
 void waitForEnlargedWorking(HWND dialog, QSize wanted, QPoint closeFromCorner, int triesLeft) {
     const QWidget* frame = view().widgetOf(dialog);
     RECT client{};
@@ -388,7 +389,14 @@ void checkEnlargedWorking(std::deque<Step>& steps) {
     steps.push_back([] {
         checkWhenShownKeepingIt([](HWND dialog) {
             QWidget* frame = view().widgetOf(dialog);
-            const QSize wanted = frame->size() * 3 / 2;
+            QSize wanted = frame->size() * 3 / 2;
+            // On a desktop, all of it on the screen, for its picture.
+            if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+                const QRect area = frame->screen()->availableGeometry();
+                wanted = wanted.boundedTo(area.size() - QSize(40, 80))
+                             .expandedTo(frame->size() + QSize(40, 40));
+                frame->move(area.topLeft());
+            }
             const QPoint closeFromCorner = fromCorner(dialog, IDCANCEL);
             frame->resize(wanted);
             runNext([=] { waitForEnlargedWorking(dialog, wanted, closeFromCorner, 200); });
