@@ -249,9 +249,10 @@ INT_PTR CALLBACK workingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
             rememberLayout(dialog);
             return FALSE;  // the focus is on the table
         case WM_GETMINMAXINFO:
-            if (sizing.dialog == dialog) {
-                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = sizing.smallest;
+            if (sizing.dialog != dialog) {
+                return FALSE;  // asked as it is made: the platform's own limits
             }
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = sizing.smallest;
             return TRUE;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) {
