@@ -37,7 +37,7 @@ ResourceScript readTestScript() {
 
 TEST(resource_records, every_dialog_is_built_in_as_read) {
     const ResourceScript script = readTestScript();
-    ASSERT_EQ(script.dialogs.size(), 5u);
+    ASSERT_EQ(script.dialogs.size(), 6u);
     for (const DialogTemplate& read : script.dialogs) {
         SCOPED_TRACE(read.name.describe());
         const DialogTemplate* built = findDialogTemplate(MAKEINTRESOURCEA(read.name.number));
