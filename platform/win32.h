@@ -641,6 +641,8 @@ HWND WINAPI GetParent(HWND window);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus(void);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
+// A window's first control (GW_CHILD), or a control's neighbours in the
+// template's order (GW_HWNDNEXT, GW_HWNDPREV).
 HWND WINAPI GetWindow(HWND window, UINT relation);
 
 // Geometry. A dialog and its controls measure in the dialog's own units: the
