@@ -36,18 +36,20 @@ class Utf8List {
         index();
     }
 
-    // Position of `text` in the list, or -1.
-    int find(std::string_view text) const {
-        const std::uint64_t head = textHead(text);
-        for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & (slots_.size() - 1)) {
+    // Position of `text` in the list, or -1; `head` is textHead(text).
+    int find(std::string_view text) const { return find(text, textHead(text)); }
+    int find(std::string_view text, std::uint64_t head) const {
+        // A free slot matches only the empty text, and then answers -1, as it should: a text
+        // on the list is found before the first free slot after its own.
+        for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
-            if (slot.position < 0) {
-                return -1;
-            }
             if (slot.head == head && slot.size == text.size() &&
                 ((kTextHeadTellsShortTexts && text.size() <= sizeof head) ||
                  std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text)) {
                 return slot.position;
+            }
+            if (slot.position < 0) {
+                return -1;
             }
         }
     }
@@ -61,7 +63,7 @@ class Utf8List {
 
     std::size_t slotOf(std::uint64_t head, std::size_t size) const {
         const std::uint64_t mixed = (head ^ size) * 0x9E3779B97F4A7C15u;
-        return static_cast<std::size_t>(mixed >> 32) & (slots_.size() - 1);
+        return static_cast<std::size_t>(mixed >> 32) & mask_;
     }
 
     void index() {
@@ -70,6 +72,7 @@ class Utf8List {
             count *= 2;
         }
         slots_.resize(count);
+        mask_ = count - 1;
         for (std::size_t i = 0; i < texts_.size(); ++i) {
             if (find(texts_[i]) >= 0) {
                 continue;
@@ -77,7 +80,7 @@ class Utf8List {
             const std::uint64_t head = textHead(texts_[i]);
             std::size_t at = slotOf(head, texts_[i].size());
             while (slots_[at].position >= 0) {
-                at = (at + 1) & (slots_.size() - 1);
+                at = (at + 1) & mask_;
             }
             slots_[at] = {head, texts_[i].size(), static_cast<int>(i)};
         }
@@ -85,7 +88,29 @@ class Utf8List {
 
     std::vector<std::string> texts_;
     std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
 };
+
+const Utf8List& resultList() {
+    static const Utf8List list(kResultTexts);
+    return list;
+}
+const Utf8List& priceList() {
+    static const Utf8List list(kPriceTexts);
+    return list;
+}
+const Utf8List& rule4List() {
+    static const Utf8List list(kRule4Texts);
+    return list;
+}
+const Utf8List& termsList() {
+    static const Utf8List list(kPlaceTermsTexts);
+    return list;
+}
+const Utf8List& eachWayList() {
+    static const Utf8List list(kEachWayTexts);
+    return list;
+}
 
 int findBet(int selectionCount, std::string_view text) {
     static const std::array<Utf8List, kMaxSelections> lists = {
@@ -138,9 +163,24 @@ SlipCheck atField(SlipCheck check, std::string field) {
     return check;
 }
 
+int resultPosition(std::string_view text, std::uint64_t head) {
+    return resultList().find(text, head);
+}
+int pricePosition(std::string_view text, std::uint64_t head) {
+    return priceList().find(text, head);
+}
+int rule4Position(std::string_view text, std::uint64_t head) {
+    return rule4List().find(text, head);
+}
+int termsPosition(std::string_view text, std::uint64_t head) {
+    return termsList().find(text, head);
+}
+int eachWayPosition(std::string_view text, std::uint64_t head) {
+    return eachWayList().find(text, head);
+}
+
 SlipCheck readResult(std::string_view text, ResultChoice& result) {
-    static const Utf8List list(kResultTexts);
-    const int i = list.find(text);
+    const int i = resultList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kResultTexts)};
     }
@@ -149,8 +189,7 @@ SlipCheck readResult(std::string_view text, ResultChoice& result) {
 }
 
 SlipCheck readPrice(std::string_view text, int& priceIndex) {
-    static const Utf8List list(kPriceTexts);
-    const int i = list.find(text);
+    const int i = priceList().find(text);
     if (i < 0) {
         return SlipError{{}, quoted(text) + " is not on the price list"};
     }
@@ -159,8 +198,7 @@ SlipCheck readPrice(std::string_view text, int& priceIndex) {
 }
 
 SlipCheck readRule4Text(std::string_view text, int& rule4) {
-    static const Utf8List list(kRule4Texts);
-    const int i = list.find(text);
+    const int i = rule4List().find(text);
     if (i < 0) {
         return SlipError{{}, quoted(text) + " is not on the Rule 4 list"};
     }
@@ -177,8 +215,7 @@ SlipCheck readRule4Pence(std::int64_t pence, std::string_view written, int& rule
 }
 
 SlipCheck readTerms(std::string_view text, PlaceTerms& terms) {
-    static const Utf8List list(kPlaceTermsTexts);
-    const int i = list.find(text);
+    const int i = termsList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kPlaceTermsTexts)};
     }
@@ -187,8 +224,7 @@ SlipCheck readTerms(std::string_view text, PlaceTerms& terms) {
 }
 
 SlipCheck readEachWay(std::string_view text, EachWayMode& mode) {
-    static const Utf8List list(kEachWayTexts);
-    const int i = list.find(text);
+    const int i = eachWayList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kEachWayTexts)};
     }
@@ -279,7 +315,6 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     }
 
     BetSlip& slip = request.slip;
-    slip = BetSlip{};
     slip.selectionCount = count;
     switch (draft.bet) {
         case BetChoice::Default:
@@ -302,6 +337,9 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     slip.unitStake = draft.unitStake;
     for (int i = 0; i < count; ++i) {
         slip.legs[static_cast<std::size_t>(i)] = makeLeg(draft.legs[static_cast<std::size_t>(i)]);
+    }
+    for (int i = count; i < kMaxSelections; ++i) {
+        slip.legs[static_cast<std::size_t>(i)] = Leg{};
     }
     request.preferences = draft.preferences;
     request.taxPaid = draft.taxPaid;
