@@ -143,7 +143,7 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
 
 void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<const Leg> legs,
                  std::uint64_t sets, double stake, SetReturns& returns) {
-    std::array<LegTerms, kMaxSelections> terms{};
+    std::array<LegTerms, kMaxSelections> terms;  // the slip's legs alone are read
     returns.ran = 0;
     for (std::size_t k = 0; k < legs.size() && k < terms.size(); ++k) {
         terms[k] = termsOf(legs[k]);
