@@ -335,11 +335,8 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     }
     slip.eachWayMode = draft.eachWay;
     slip.unitStake = draft.unitStake;
-    for (int i = 0; i < count; ++i) {
-        slip.legs[static_cast<std::size_t>(i)] = makeLeg(draft.legs[static_cast<std::size_t>(i)]);
-    }
-    for (int i = count; i < kMaxSelections; ++i) {
-        slip.legs[static_cast<std::size_t>(i)] = Leg{};
+    for (std::size_t i = 0; i < slip.legs.size(); ++i) {
+        slip.legs[i] = static_cast<int>(i) < count ? makeLeg(draft.legs[i]) : Leg{};
     }
     request.preferences = draft.preferences;
     request.taxPaid = draft.taxPaid;

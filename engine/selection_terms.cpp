@@ -92,15 +92,4 @@ LegDescription describeLegResult(int code) {
     }
 }
 
-Leg makeLeg(const LegChoices& choices) {
-    double price = 0.0;
-    if (choices.priceIndex >= 0 && choices.priceIndex < kPriceCount) {
-        price = PriceLadder[static_cast<std::size_t>(choices.priceIndex)];
-        if (choices.oddsOn) {
-            price = 1.0 / price;
-        }
-    }
-    return Leg{legResultFor(choices.result, choices.terms), price, price, choices.rule4};
-}
-
 }  // namespace quorvel
