@@ -106,8 +106,9 @@ Special firstSpecial(const char* at) {
 #endif
 }
 
-// A string without escapes or control characters, in well-formed UTF-8.
-const char* string(const char* at, Text& text) {
+// A string without escapes or control characters, in well-formed UTF-8. Inline wherever it is
+// used, so that the position and the text stay in registers: a line is mostly strings.
+[[gnu::always_inline]] inline const char* string(const char* at, Text& text) {
     if (at == nullptr || *at != '"') {
         return nullptr;
     }
