@@ -9,6 +9,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "cli/text_list.h"
+
 namespace quorvel::cli {
 
 namespace {
@@ -182,14 +184,13 @@ const char* boolean(const char* at, bool& value) {
 
 // A string on one of the lists, as its position there.
 template <typename Target>
-const char* listed(const char* at, int (*position)(std::string_view, std::uint64_t),
-                   Target& target) {
+const char* listed(const char* at, const TextList& list, Target& target) {
     Text text;
     at = string(at, text);
     if (at == nullptr) {
         return nullptr;
     }
-    const int i = position(text.bytes, text.head);
+    const int i = list.find(text.bytes, text.head);
     if (i < 0) {
         return nullptr;
     }
@@ -215,7 +216,7 @@ const char* rule4(const char* at, int& target) {
         return at != nullptr && !readRule4Pence(value, written, target) ? at : nullptr;
     }
     int position = 0;
-    at = listed(at, rule4Position, position);
+    at = listed(at, rule4List(), position);
     if (at != nullptr) {
         target = Rule4Ladder[static_cast<std::size_t>(position)];
     }
@@ -266,16 +267,16 @@ const char* object(const char* at, Field&& field) {
 const char* leg(const char* at, LegDraft& leg) {
     return object(at, [&leg](const char* value, const Text& key, unsigned& seen) -> const char* {
         if (key.is("result")) {
-            return firstSighting(seen, 1) ? listed(value, resultPosition, leg.result) : nullptr;
+            return firstSighting(seen, 1) ? listed(value, resultList(), leg.result) : nullptr;
         }
         if (key.is("price")) {
-            return firstSighting(seen, 2) ? listed(value, pricePosition, leg.priceIndex) : nullptr;
+            return firstSighting(seen, 2) ? listed(value, priceList(), leg.priceIndex) : nullptr;
         }
         if (key.is("rule4")) {
             return firstSighting(seen, 4) ? rule4(value, leg.rule4) : nullptr;
         }
         if (key.is("terms")) {
-            return firstSighting(seen, 8) ? listed(value, termsPosition, leg.terms) : nullptr;
+            return firstSighting(seen, 8) ? listed(value, termsList(), leg.terms) : nullptr;
         }
         if (key.is("oddsOn")) {
             return firstSighting(seen, 16) ? boolean(value, leg.oddsOn) : nullptr;
@@ -352,7 +353,7 @@ const char* slip(const char* at, SlipDraft& draft) {
             return firstSighting(seen, 4) ? stake(value, draft.unitStake) : nullptr;
         }
         if (key.is("eachWay")) {
-            return firstSighting(seen, 8) ? listed(value, eachWayPosition, draft.eachWay) : nullptr;
+            return firstSighting(seen, 8) ? listed(value, eachWayList(), draft.eachWay) : nullptr;
         }
         if (key.is("taxPaid")) {
             return firstSighting(seen, 16) ? boolean(value, draft.taxPaid) : nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/text_encoding.h"
+#include "cli/text_list.h"
 #include "engine/catalogue.h"
 #include "engine/settle_amounts.h"
 
@@ -18,104 +19,10 @@ constexpr std::size_t kStakeBoxCharacters = 7;
 constexpr std::int64_t kMaxStakePence = 9999999;
 constexpr std::size_t kNumberCharacters = 40;
 
-// A list's texts in UTF-8, converted once, for exact lookups. The texts are short: a lookup
-// hashes a text's length and first eight bytes into a table kept at most half full, and a text
-// given twice is found at its first place.
-class Utf8List {
-  public:
-    explicit Utf8List(std::span<const char* const> texts) {
-        for (const char* text : texts) {
-            texts_.push_back(toUtf8(text));
-        }
-        index();
-    }
-    explicit Utf8List(std::span<const BetType> types) {
-        for (const BetType& type : types) {
-            texts_.push_back(toUtf8(type.text));
-        }
-        index();
-    }
-
-    // Position of `text` in the list, or -1; `head` is textHead(text).
-    int find(std::string_view text) const { return find(text, textHead(text)); }
-    int find(std::string_view text, std::uint64_t head) const {
-        // A free slot matches only the empty text, and then answers -1, as it should: a text
-        // on the list is found before the first free slot after its own.
-        for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & mask_) {
-            const Slot& slot = slots_[at];
-            if (slot.head == head && slot.size == text.size() &&
-                ((kTextHeadTellsShortTexts && text.size() <= sizeof head) ||
-                 std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text)) {
-                return slot.position;
-            }
-            if (slot.position < 0) {
-                return -1;
-            }
-        }
-    }
-
-  private:
-    struct Slot {
-        std::uint64_t head = 0;
-        std::size_t size = 0;
-        int position = -1;  // -1: free
-    };
-
-    std::size_t slotOf(std::uint64_t head, std::size_t size) const {
-        const std::uint64_t mixed = (head ^ size) * 0x9E3779B97F4A7C15u;
-        return static_cast<std::size_t>(mixed >> 32) & mask_;
-    }
-
-    void index() {
-        std::size_t count = 2;
-        while (count < 2 * texts_.size()) {
-            count *= 2;
-        }
-        slots_.resize(count);
-        mask_ = count - 1;
-        for (std::size_t i = 0; i < texts_.size(); ++i) {
-            if (find(texts_[i]) >= 0) {
-                continue;
-            }
-            const std::uint64_t head = textHead(texts_[i]);
-            std::size_t at = slotOf(head, texts_[i].size());
-            while (slots_[at].position >= 0) {
-                at = (at + 1) & mask_;
-            }
-            slots_[at] = {head, texts_[i].size(), static_cast<int>(i)};
-        }
-    }
-
-    std::vector<std::string> texts_;
-    std::vector<Slot> slots_;
-    std::size_t mask_ = 0;
-};
-
-const Utf8List& resultList() {
-    static const Utf8List list(kResultTexts);
-    return list;
-}
-const Utf8List& priceList() {
-    static const Utf8List list(kPriceTexts);
-    return list;
-}
-const Utf8List& rule4List() {
-    static const Utf8List list(kRule4Texts);
-    return list;
-}
-const Utf8List& termsList() {
-    static const Utf8List list(kPlaceTermsTexts);
-    return list;
-}
-const Utf8List& eachWayList() {
-    static const Utf8List list(kEachWayTexts);
-    return list;
-}
-
 int findBet(int selectionCount, std::string_view text) {
-    static const std::array<Utf8List, kMaxSelections> lists = {
-        Utf8List(betTypes(1)), Utf8List(betTypes(2)), Utf8List(betTypes(3)),
-        Utf8List(betTypes(4)), Utf8List(betTypes(5)), Utf8List(betTypes(6))};
+    static const std::array<TextList, kMaxSelections> lists = {
+        TextList(betTypes(1)), TextList(betTypes(2)), TextList(betTypes(3)),
+        TextList(betTypes(4)), TextList(betTypes(5)), TextList(betTypes(6))};
     return lists[static_cast<std::size_t>(selectionCount - 1)].find(text);
 }
 
@@ -152,6 +59,27 @@ std::string numberText(std::string_view written) {
 
 }  // namespace
 
+const TextList& resultList() {
+    static const TextList list(kResultTexts);
+    return list;
+}
+const TextList& priceList() {
+    static const TextList list(kPriceTexts);
+    return list;
+}
+const TextList& rule4List() {
+    static const TextList list(kRule4Texts);
+    return list;
+}
+const TextList& termsList() {
+    static const TextList list(kPlaceTermsTexts);
+    return list;
+}
+const TextList& eachWayList() {
+    static const TextList list(kEachWayTexts);
+    return list;
+}
+
 std::string SlipError::message() const {
     return field.empty() ? problem : field + ": " + problem;
 }
@@ -161,22 +89,6 @@ SlipCheck atField(SlipCheck check, std::string field) {
         check->field = std::move(field);
     }
     return check;
-}
-
-int resultPosition(std::string_view text, std::uint64_t head) {
-    return resultList().find(text, head);
-}
-int pricePosition(std::string_view text, std::uint64_t head) {
-    return priceList().find(text, head);
-}
-int rule4Position(std::string_view text, std::uint64_t head) {
-    return rule4List().find(text, head);
-}
-int termsPosition(std::string_view text, std::uint64_t head) {
-    return termsList().find(text, head);
-}
-int eachWayPosition(std::string_view text, std::uint64_t head) {
-    return eachWayList().find(text, head);
 }
 
 SlipCheck readResult(std::string_view text, ResultChoice& result) {
