@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     long long slips = 0;
     const auto onLine = [&](const InputLine& line) {
         ++lines;
-        if (!line.overlong && !reader.read(line.text, request)) {
+        if (!line.overlong && !reader.read(line.text, request, line.padded)) {
             ++slips;
         }
         return true;

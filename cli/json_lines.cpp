@@ -28,8 +28,10 @@ void JsonLinesSettler::answer(const InputLine& line, std::string& out) {
         return;
     }
     std::string_view text = line.text;
+    bool padded = line.padded;
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);
+        padded = false;  // the byte after the text is no longer its line break
     }
     // The parser passes over a mark at the start of any text, so it is refused here where it
     // does not start the input.
@@ -43,7 +45,7 @@ void JsonLinesSettler::answer(const InputLine& line, std::string& out) {
                         "not valid JSON at byte 1: a byte-order mark may only start the input");
         return;
     }
-    if (const auto error = reader_.read(text, request_)) {
+    if (const auto error = reader_.read(text, request_, padded)) {
         anyInvalid_ = true;
         appendJsonError(out, error->message());
         return;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/json_slip.h"
+#include "cli/plain_slip.h"
 #include "cli/slip_report.h"
 
 namespace quorvel::cli {
@@ -26,6 +27,9 @@ struct InputLine {
     bool overlong = false;  // longer than kMaxLineBytes; `text` is then empty
     bool startsInput =
         false;  // the first line of its input, which may begin with a byte-order mark
+    // The line stands in the read buffer: its line break follows it, and kLinePadding bytes
+    // more may be read (plain_slip.h).
+    bool padded = false;
 };
 
 class JsonLinesSettler {
@@ -56,7 +60,7 @@ class LineSplitter {
 
   private:
     template <typename OnLine>
-    void emit(std::string_view text, OnLine&& onLine);
+    void emit(std::string_view text, OnLine&& onLine, bool padded = false);
 
     std::string carry_;
     bool overlong_ = false;
@@ -139,7 +143,7 @@ void LineSplitter::feed(std::string_view chunk, OnLine&& onLine) {
                 overlong_ = true;
                 carry_.clear();
             } else if (end != std::string_view::npos && carry_.empty()) {
-                emit(piece, onLine);
+                emit(piece, onLine, true);
             } else {
                 carry_.append(piece);
             }
@@ -166,7 +170,7 @@ void LineSplitter::finish(OnLine&& onLine) {
 }
 
 template <typename OnLine>
-void LineSplitter::emit(std::string_view text, OnLine&& onLine) {
+void LineSplitter::emit(std::string_view text, OnLine&& onLine, bool padded) {
     InputLine line;
     line.startsInput = first_;
     first_ = false;
@@ -175,6 +179,7 @@ void LineSplitter::emit(std::string_view text, OnLine&& onLine) {
         line.overlong = true;
     } else {
         line.text = text;
+        line.padded = padded;
     }
     onLine(line);
 }
@@ -182,7 +187,8 @@ void LineSplitter::emit(std::string_view text, OnLine&& onLine) {
 template <typename OnLine, typename OnPause>
 ReadOutcome readLines(std::span<const JsonInput> inputs, std::size_t blockBytes, OnLine&& onLine,
                       OnPause&& onPause) {
-    std::vector<char> chunk(blockBytes);
+    // Read into the first blockBytes; a line ended in the chunk may be read past its line break.
+    std::vector<char> chunk(blockBytes + kLinePadding);
     bool wanted = true;
     const auto take = [&](const InputLine& line) {
         if (wanted) {
@@ -192,7 +198,7 @@ ReadOutcome readLines(std::span<const JsonInput> inputs, std::size_t blockBytes,
     for (const JsonInput& input : inputs) {
         LineSplitter splitter;
         while (wanted) {
-            const std::ptrdiff_t got = input.read(chunk.data(), chunk.size());
+            const std::ptrdiff_t got = input.read(chunk.data(), blockBytes);
             if (got < 0) {
                 std::string error = "cannot read " + input.name + ": " + std::strerror(errno);
                 if (!onPause()) {
@@ -206,7 +212,7 @@ ReadOutcome readLines(std::span<const JsonInput> inputs, std::size_t blockBytes,
                 break;
             }
             splitter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)), take);
-            if (wanted && static_cast<std::size_t>(got) < chunk.size()) {
+            if (wanted && static_cast<std::size_t>(got) < blockBytes) {
                 wanted = onPause();
             }
         }

@@ -405,8 +405,8 @@ bool SlipHandler::preferenceValue(const Scalar& s) {
 
 }  // namespace
 
-SlipCheck JsonSlipReader::read(std::string_view line, SlipRequest& request) {
-    if (SlipDraft draft; readPlainSlip(line, draft)) {
+SlipCheck JsonSlipReader::read(std::string_view line, SlipRequest& request, bool padded) {
+    if (SlipDraft draft; readPlainSlip(line, draft, padded)) {
         return finishSlip(draft, request);
     }
     return readCarefully(line, request);

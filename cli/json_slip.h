@@ -14,7 +14,8 @@ class JsonSlipReader {
   public:
     // Fills `request` from a JSON object, or tells the first thing wrong with it. A plain slip
     // is read quickly (plain_slip.h); any other line as readCarefully does.
-    SlipCheck read(std::string_view line, SlipRequest& request);
+    // `padded` as readPlainSlip takes it.
+    SlipCheck read(std::string_view line, SlipRequest& request, bool padded = false);
     // The same for any line, with a JSON parser that tells what is wrong and where. The line is
     // read as a stream of values and no tree is built; reading stops at the first problem.
     SlipCheck readCarefully(std::string_view line, SlipRequest& request);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/text_encoding.h"
+#include "cli/text_list.h"
 #include "engine/catalogue.h"
 #include "engine/settle_amounts.h"
 
@@ -18,79 +19,10 @@ constexpr std::size_t kStakeBoxCharacters = 7;
 constexpr std::int64_t kMaxStakePence = 9999999;
 constexpr std::size_t kNumberCharacters = 40;
 
-// A list's texts in UTF-8, converted once, for exact lookups. The texts are short: a lookup
-// hashes a text's length and first eight bytes into a table kept at most half full, and a text
-// given twice is found at its first place.
-class Utf8List {
-  public:
-    explicit Utf8List(std::span<const char* const> texts) {
-        for (const char* text : texts) {
-            texts_.push_back(toUtf8(text));
-        }
-        index();
-    }
-    explicit Utf8List(std::span<const BetType> types) {
-        for (const BetType& type : types) {
-            texts_.push_back(toUtf8(type.text));
-        }
-        index();
-    }
-
-    // Position of `text` in the list, or -1.
-    int find(std::string_view text) const {
-        const std::uint64_t head = textHead(text);
-        for (std::size_t at = slotOf(head, text.size());; at = (at + 1) & (slots_.size() - 1)) {
-            const Slot& slot = slots_[at];
-            if (slot.position < 0) {
-                return -1;
-            }
-            if (slot.head == head && slot.size == text.size() &&
-                ((kTextHeadTellsShortTexts && text.size() <= sizeof head) ||
-                 std::string_view(texts_[static_cast<std::size_t>(slot.position)]) == text)) {
-                return slot.position;
-            }
-        }
-    }
-
-  private:
-    struct Slot {
-        std::uint64_t head = 0;
-        std::size_t size = 0;
-        int position = -1;  // -1: free
-    };
-
-    std::size_t slotOf(std::uint64_t head, std::size_t size) const {
-        const std::uint64_t mixed = (head ^ size) * 0x9E3779B97F4A7C15u;
-        return static_cast<std::size_t>(mixed >> 32) & (slots_.size() - 1);
-    }
-
-    void index() {
-        std::size_t count = 2;
-        while (count < 2 * texts_.size()) {
-            count *= 2;
-        }
-        slots_.resize(count);
-        for (std::size_t i = 0; i < texts_.size(); ++i) {
-            if (find(texts_[i]) >= 0) {
-                continue;
-            }
-            const std::uint64_t head = textHead(texts_[i]);
-            std::size_t at = slotOf(head, texts_[i].size());
-            while (slots_[at].position >= 0) {
-                at = (at + 1) & (slots_.size() - 1);
-            }
-            slots_[at] = {head, texts_[i].size(), static_cast<int>(i)};
-        }
-    }
-
-    std::vector<std::string> texts_;
-    std::vector<Slot> slots_;
-};
-
 int findBet(int selectionCount, std::string_view text) {
-    static const std::array<Utf8List, kMaxSelections> lists = {
-        Utf8List(betTypes(1)), Utf8List(betTypes(2)), Utf8List(betTypes(3)),
-        Utf8List(betTypes(4)), Utf8List(betTypes(5)), Utf8List(betTypes(6))};
+    static const std::array<TextList, kMaxSelections> lists = {
+        TextList(betTypes(1)), TextList(betTypes(2)), TextList(betTypes(3)),
+        TextList(betTypes(4)), TextList(betTypes(5)), TextList(betTypes(6))};
     return lists[static_cast<std::size_t>(selectionCount - 1)].find(text);
 }
 
@@ -127,6 +59,27 @@ std::string numberText(std::string_view written) {
 
 }  // namespace
 
+const TextList& resultList() {
+    static const TextList list(kResultTexts);
+    return list;
+}
+const TextList& priceList() {
+    static const TextList list(kPriceTexts);
+    return list;
+}
+const TextList& rule4List() {
+    static const TextList list(kRule4Texts);
+    return list;
+}
+const TextList& termsList() {
+    static const TextList list(kPlaceTermsTexts);
+    return list;
+}
+const TextList& eachWayList() {
+    static const TextList list(kEachWayTexts);
+    return list;
+}
+
 std::string SlipError::message() const {
     return field.empty() ? problem : field + ": " + problem;
 }
@@ -139,8 +92,7 @@ SlipCheck atField(SlipCheck check, std::string field) {
 }
 
 SlipCheck readResult(std::string_view text, ResultChoice& result) {
-    static const Utf8List list(kResultTexts);
-    const int i = list.find(text);
+    const int i = resultList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kResultTexts)};
     }
@@ -149,8 +101,7 @@ SlipCheck readResult(std::string_view text, ResultChoice& result) {
 }
 
 SlipCheck readPrice(std::string_view text, int& priceIndex) {
-    static const Utf8List list(kPriceTexts);
-    const int i = list.find(text);
+    const int i = priceList().find(text);
     if (i < 0) {
         return SlipError{{}, quoted(text) + " is not on the price list"};
     }
@@ -159,8 +110,7 @@ SlipCheck readPrice(std::string_view text, int& priceIndex) {
 }
 
 SlipCheck readRule4Text(std::string_view text, int& rule4) {
-    static const Utf8List list(kRule4Texts);
-    const int i = list.find(text);
+    const int i = rule4List().find(text);
     if (i < 0) {
         return SlipError{{}, quoted(text) + " is not on the Rule 4 list"};
     }
@@ -177,8 +127,7 @@ SlipCheck readRule4Pence(std::int64_t pence, std::string_view written, int& rule
 }
 
 SlipCheck readTerms(std::string_view text, PlaceTerms& terms) {
-    static const Utf8List list(kPlaceTermsTexts);
-    const int i = list.find(text);
+    const int i = termsList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kPlaceTermsTexts)};
     }
@@ -187,8 +136,7 @@ SlipCheck readTerms(std::string_view text, PlaceTerms& terms) {
 }
 
 SlipCheck readEachWay(std::string_view text, EachWayMode& mode) {
-    static const Utf8List list(kEachWayTexts);
-    const int i = list.find(text);
+    const int i = eachWayList().find(text);
     if (i < 0) {
         return SlipError{{}, notOneOf(text, kEachWayTexts)};
     }
@@ -279,7 +227,6 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     }
 
     BetSlip& slip = request.slip;
-    slip = BetSlip{};
     slip.selectionCount = count;
     switch (draft.bet) {
         case BetChoice::Default:
@@ -300,8 +247,8 @@ SlipCheck finishSlip(const SlipDraft& draft, SlipRequest& request) {
     }
     slip.eachWayMode = draft.eachWay;
     slip.unitStake = draft.unitStake;
-    for (int i = 0; i < count; ++i) {
-        slip.legs[static_cast<std::size_t>(i)] = makeLeg(draft.legs[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < slip.legs.size(); ++i) {
+        slip.legs[i] = static_cast<int>(i) < count ? makeLeg(draft.legs[i]) : Leg{};
     }
     request.preferences = draft.preferences;
     request.taxPaid = draft.taxPaid;

@@ -96,6 +96,15 @@ inline std::uint64_t textHead(std::string_view text) {
 }
 inline constexpr bool kTextHeadTellsShortTexts = std::endian::native == std::endian::little;
 
+// The lists the readers above take, for a reader that has a text's head at hand and makes its
+// own messages (text_list.h).
+class TextList;
+const TextList& resultList();
+const TextList& priceList();
+const TextList& rule4List();
+const TextList& termsList();
+const TextList& eachWayList();
+
 // Reads a whole decimal integer ("-12"), saturating; false when the text is anything else.
 bool parseInteger(std::string_view text, std::int64_t& value);
 

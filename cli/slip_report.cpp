@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/text_encoding.h"
 #include "engine/catalogue.h"
@@ -9,6 +10,7 @@
 #include "engine/selection_terms.h"
 #include "engine/slip_texts.h"
 #include "engine/working_steps.h"
+#include "text/windows1252.h"
 
 namespace quorvel::cli {
 
@@ -23,6 +25,32 @@ void appendNumber(std::string& out, Number value) {
 
 std::string_view displayText(const std::array<char, kAmountTextSize>& text) {
     return {text.data()};
+}
+
+// Writes an amount the engine wrote in Windows-1252 as UTF-8 at `to`, and gives the end.
+char* writeAmount(char* to, const std::array<char, kAmountTextSize>& amount) {
+    for (const char* from = amount.data(); *from != '\0'; ++from) {
+        if (static_cast<unsigned char>(*from) < 0x80) {
+            *to++ = *from;
+            continue;
+        }
+        // Windows-1252 reaches no further than U+2122.
+        const char32_t c = text::codePointOf1252(*from);
+        if (c < 0x800) {
+            *to++ = static_cast<char>(0xC0 | (c >> 6));
+        } else {
+            *to++ = static_cast<char>(0xE0 | (c >> 12));
+            *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        *to++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return to;
+}
+
+template <std::size_t N>
+char* writeText(char* to, const char (&text)[N]) {
+    std::memcpy(to, text, N - 1);
+    return to + N - 1;
 }
 
 // "name": [{"step": "taxDeducted", "text": "Tax 9% deducted ...", "change": "-£0.0990",
@@ -73,37 +101,44 @@ const SettledSlip& SlipSettler::settle(const SlipRequest& request) {
 }
 
 void appendJsonResult(std::string& out, const SettledSlip& settled, bool explain) {
-    out += "{\"bets\": ";
-    appendNumber(out, settled.display.numberOfBets);
-    out += ", \"totalStake\": \"";
-    appendUtf8(out, displayText(settled.display.totalStake));
-    out += "\", \"returns\": \"";
-    appendUtf8(out, displayText(settled.display.returns));
-    out += '"';
-    if (explain) {
-        out += ", \"lines\": [";
-        for (std::size_t i = 0; i < settled.record.lines.size(); ++i) {
-            const LineReport& report = settled.record.lines[i];
-            out += i == 0 ? "{\"kind\": \"" : ", {\"kind\": \"";
-            out += lineKindName(*report.line);
-            out += "\", \"legs\": [";
-            out += lineRowsText(report, ", ");
-            out += "], \"return\": \"";
-            appendUtf8(out, lineReturnText(report.roundedReturn));
-            out += "\"}";
-        }
-        out += ']';
-        if (settled.record.steps.settled.bonusFactor != 0.0) {
-            out += ", \"bonusFactor\": ";
-            appendNumber(out, settled.record.steps.settled.bonusFactor);
-        }
-        const WorkingSteps steps = workingSteps(settled.record.steps, settled.display);
-        appendJsonSteps(out, "returnsSteps", steps.returns);
-        appendJsonSteps(out, "stakeSteps", steps.stake);
-        if (!steps.note.empty()) {
-            out += ", \"note\": ";
-            appendJsonString(out, toUtf8(steps.note));
-        }
+    // The line as far as the returns, written in one piece: every slip's answer starts so.
+    // Each amount takes at most three bytes for each of its characters.
+    char line[64 + 2 * 3 * kAmountTextSize];
+    char* to = writeText(line, "{\"bets\": ");
+    to = std::to_chars(to, to + 16, settled.display.numberOfBets).ptr;
+    to = writeText(to, ", \"totalStake\": \"");
+    to = writeAmount(to, settled.display.totalStake);
+    to = writeText(to, "\", \"returns\": \"");
+    to = writeAmount(to, settled.display.returns);
+    *to++ = '"';
+    if (!explain) {
+        to = writeText(to, "}\n");
+        out.append(line, to);
+        return;
+    }
+    out.append(line, to);
+    out += ", \"lines\": [";
+    for (std::size_t i = 0; i < settled.record.lines.size(); ++i) {
+        const LineReport& report = settled.record.lines[i];
+        out += i == 0 ? "{\"kind\": \"" : ", {\"kind\": \"";
+        out += lineKindName(*report.line);
+        out += "\", \"legs\": [";
+        out += lineRowsText(report, ", ");
+        out += "], \"return\": \"";
+        appendUtf8(out, lineReturnText(report.roundedReturn));
+        out += "\"}";
+    }
+    out += ']';
+    if (settled.record.steps.settled.bonusFactor != 0.0) {
+        out += ", \"bonusFactor\": ";
+        appendNumber(out, settled.record.steps.settled.bonusFactor);
+    }
+    const WorkingSteps steps = workingSteps(settled.record.steps, settled.display);
+    appendJsonSteps(out, "returnsSteps", steps.returns);
+    appendJsonSteps(out, "stakeSteps", steps.stake);
+    if (!steps.note.empty()) {
+        out += ", \"note\": ";
+        appendJsonString(out, toUtf8(steps.note));
     }
     out += "}\n";
 }

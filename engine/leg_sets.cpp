@@ -1,5 +1,6 @@
 #include "engine/leg_sets.h"
 
+#include <array>
 #include <bit>
 
 #include "engine/leg_operations.h"
@@ -29,26 +30,45 @@ constexpr std::uint64_t paysIf(bool pays) {
     return pays ? ~std::uint64_t{0} : 0;
 }
 
-LegTerms termsOf(const Leg& leg) {
-    double placeFactor = leg.placePrice;  // "Win Only": the place part is a second win bet
-    bool placePays = true;
-    switch (leg.result) {
-        case WonFifth:
-        case PlacedFifth:
-            placeFactor = leg.placePrice * 0.2;
-            break;
-        case WonQuarter:
-        case PlacedQuarter:
-            placeFactor = leg.placePrice * 0.25;
-            break;
-        case WonWinOnly:
-            break;
-        default:
-            placePays = false;
+// What each result code makes of a leg's two parts: the share of the place price the place part
+// is paid at, and which parts pay. Looked up rather than branched on: results come in any order.
+struct ResultParts {
+    double placeShare;  // "Win Only": 1, the place part is a second win bet
+    PartMask pays;
+};
+constexpr std::array<ResultParts, 7> kResultParts = [] {
+    std::array<ResultParts, 7> parts{};
+    for (int result = 0; result < 7; ++result) {
+        double share = 1.0;
+        bool placePays = true;
+        switch (result) {
+            case WonFifth:
+            case PlacedFifth:
+                share = 0.2;
+                break;
+            case WonQuarter:
+            case PlacedQuarter:
+                share = 0.25;
+                break;
+            case WonWinOnly:
+                break;
+            default:
+                placePays = false;
+        }
+        parts[static_cast<std::size_t>(result)] = {
+            share, PartMask{paysIf(isWinner(result)), paysIf(placePays)}};
     }
+    return parts;
+}();
+
+LegTerms termsOf(const Leg& leg) {
+    const auto code = static_cast<unsigned>(leg.result);
+    // A code off the list pays nothing, as Lost.
+    const ResultParts& parts = kResultParts[code < kResultParts.size() ? code : unsigned{Lost}];
+    // A share of 1 leaves the place price as it is, to the last bit.
     const double share = 100.0 - static_cast<double>(leg.rule4);
-    return {PartPair{leg.price, placeFactor},
-            PartMask{paysIf(isWinner(leg.result)), paysIf(placePays)}, PartPair{share, share}};
+    return {PartPair{leg.price, leg.placePrice * parts.placeShare}, parts.pays,
+            PartPair{share, share}};
 }
 
 // winReturn and placeReturn of a leg that ran, on the win and place stakes:
@@ -123,7 +143,7 @@ bool canWorkOutBySet(std::span<const Leg> legs, double stake) {
 
 void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<const Leg> legs,
                  std::uint64_t sets, double stake, SetReturns& returns) {
-    std::array<LegTerms, kMaxSelections> terms{};
+    std::array<LegTerms, kMaxSelections> terms;  // the slip's legs alone are read
     returns.ran = 0;
     for (std::size_t k = 0; k < legs.size() && k < terms.size(); ++k) {
         terms[k] = termsOf(legs[k]);
@@ -131,15 +151,15 @@ void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<
     }
     const bool allRan = returns.ran + 1 == 1u << legs.size();
 
-    // The sets of legs that ran which the lines come down to, with their leading sets.
+    // The sets of legs that ran which the lines come down to. They hold every set's leading set
+    // as `sets` does: the runners of a set less the last of them are the runners of the leading
+    // set of the set that ends at that last runner.
     std::uint64_t runnerSets = sets;
     if (!allRan) {
         runnerSets = 0;
         for (std::uint64_t rest = sets; rest != 0; rest &= rest - 1) {
-            auto set = static_cast<unsigned>(std::countr_zero(rest)) & returns.ran;
-            for (; set != 0 && ((runnerSets >> set) & 1) == 0; set = kSetSteps[set].leading) {
-                runnerSets |= std::uint64_t{1} << set;
-            }
+            runnerSets |= std::uint64_t{1}
+                          << (static_cast<unsigned>(std::countr_zero(rest)) & returns.ran);
         }
     }
     switch (mode) {
@@ -156,16 +176,20 @@ void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<
     if (allRan) {
         return;
     }
+    // A set of non-runners alone returns the refund of its last leg.
+    std::array<double, kMaxSelections> refunds{};
+    for (std::size_t k = 0; k < legs.size() && k < refunds.size(); ++k) {
+        if ((returns.ran & (1u << k)) == 0) {
+            refunds[k] = mode == EachWayMode::Win ? winReturn(settlement, legs[k], stake)
+                                                  : eachWayReturn(settlement, legs[k], stake);
+        }
+    }
+    // A set of runners alone takes its own return again, so no set is asked which it is.
     for (std::uint64_t rest = sets & ~std::uint64_t{1}; rest != 0; rest &= rest - 1) {
         const auto set = static_cast<unsigned>(std::countr_zero(rest));
         const unsigned runners = set & returns.ran;
-        if (runners == set) {
-            continue;
-        }
-        const Leg& lastLeg = legs[kSetSteps[set].lastLeg];
-        returns.bySet[set] = runners != 0               ? returns.bySet[runners]
-                             : mode == EachWayMode::Win ? winReturn(settlement, lastLeg, stake)
-                                                        : eachWayReturn(settlement, lastLeg, stake);
+        returns.bySet[set] =
+            runners != 0 ? returns.bySet[runners] : refunds[kSetSteps[set].lastLeg];
     }
 }
 

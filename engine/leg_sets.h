@@ -30,10 +30,10 @@ struct SetReturns {
 // 0 or beyond the range of a double. Other slips are settled line by line.
 bool canWorkOutBySet(std::span<const Leg> legs, double stake);
 
-// The return of every set in `sets` (a BetType's workedSets) in the Win, E/D or
-// W/W P/P mode, each staked with `stake`. As a multiple drops its non-runners,
-// a set holding some returns what the set of its other legs returns, and a set
-// of non-runners alone the refund of its last leg.
+// The return of every set in `sets` (a BetType's workedSets, which holds every
+// set's leading set) in the Win, E/D or W/W P/P mode, each staked with `stake`. As a multiple drops
+// its non-runners, a set holding some returns what the set of its other legs returns, and a set of
+// non-runners alone the refund of its last leg.
 void workOutSets(const SettlementTerms& settlement, EachWayMode mode, std::span<const Leg> legs,
                  std::uint64_t sets, double stake, SetReturns& returns);
 

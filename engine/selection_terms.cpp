@@ -42,6 +42,18 @@ const std::array<const char*, 3> kPlaceTermsTexts = {"1/5", "1/4", "Win Only"};
 const std::array<const char*, 3> kEachWayTexts = {"Win", "E/D", "W/W P/P"};
 
 int legResultFor(ResultChoice result, PlaceTerms terms) {
+    // By result, then by place terms, as the list below works them out.
+    static constexpr std::array<std::array<int, 3>, 4> kCodes = {{
+        {Lost, Lost, Lost},
+        {WonFifth, WonQuarter, WonWinOnly},
+        {NonRunner, NonRunner, NonRunner},
+        {PlacedFifth, PlacedQuarter, Lost},
+    }};
+    const auto row = static_cast<unsigned>(result);
+    const auto column = static_cast<unsigned>(terms);
+    if (row < kCodes.size() && column < kCodes[0].size()) {
+        return kCodes[row][column];
+    }
     switch (result) {
         case ResultChoice::Won:
             if (terms == PlaceTerms::Quarter) {
@@ -78,17 +90,6 @@ LegDescription describeLegResult(int code) {
         default:
             return {ResultChoice::Lost, PlaceTerms::Fifth};
     }
-}
-
-Leg makeLeg(const LegChoices& choices) {
-    double price = 0.0;
-    if (choices.priceIndex >= 0 && choices.priceIndex < kPriceCount) {
-        price = PriceLadder[static_cast<std::size_t>(choices.priceIndex)];
-        if (choices.oddsOn) {
-            price = 1.0 / price;
-        }
-    }
-    return Leg{legResultFor(choices.result, choices.terms), price, price, choices.rule4};
 }
 
 }  // namespace quorvel

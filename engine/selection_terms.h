@@ -51,7 +51,18 @@ struct LegChoices {
     int rule4 = 0;        // pence per pound of winnings
 };
 
-// The leg a row's choices settle as; the place part pays on the same price.
-Leg makeLeg(const LegChoices& choices);
+// The leg a row's choices settle as; the place part pays on the same price. Inline: the leg is
+// then built where it goes, not in a temporary copied over in wider pieces than it was
+// written in (a copy that waits for the writes to reach the cache).
+inline Leg makeLeg(const LegChoices& choices) {
+    double price = 0.0;
+    if (choices.priceIndex >= 0 && choices.priceIndex < kPriceCount) {
+        price = PriceLadder[static_cast<std::size_t>(choices.priceIndex)];
+        if (choices.oddsOn) {
+            price = 1.0 / price;
+        }
+    }
+    return Leg{legResultFor(choices.result, choices.terms), price, price, choices.rule4};
+}
 
 }  // namespace quorvel

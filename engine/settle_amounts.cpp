@@ -1,12 +1,12 @@
 #include "engine/settle_amounts.h"
 
 #include <bit>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 
 #include "engine/round_pence.h"
 
@@ -57,19 +57,14 @@ void formatPounds(std::array<char, kAmountTextSize>& text, double pounds) {
         std::snprintf(text.data(), text.size(), "\xA3%.2f", pounds);
         return;
     }
-    // Digits from the last: two decimals, the point, then at least one digit.
-    char digits[24];
-    char* first = std::end(digits);
-    *--first = '\0';
-    for (int place = 0; place < 3 || hundredths != 0; ++place) {
-        if (place == 2) {
-            *--first = '.';
-        }
-        *--first = static_cast<char>('0' + hundredths % 10);
-        hundredths /= 10;
-    }
-    *--first = '\xA3';
-    std::memcpy(text.data(), first, static_cast<std::size_t>(std::end(digits) - first));
+    char* at = text.data();
+    *at++ = '\xA3';
+    at = std::to_chars(at, text.data() + text.size(), hundredths / 100).ptr;  // below 1e13
+    const auto pence = static_cast<unsigned>(hundredths % 100);
+    *at++ = '.';
+    *at++ = static_cast<char>('0' + pence / 10);
+    *at++ = static_cast<char>('0' + pence % 10);
+    *at = '\0';
 }
 
 SettlementDisplay settleAmounts(const SettlementInput& input, const SettlementObserver* observer) {

@@ -53,9 +53,16 @@ char lowerCase1252(char c) {
 }
 
 void appendUtf8From1252(std::string& out, std::string_view windows1252) {
-    for (const char c : windows1252) {
-        appendUtf8(out, codePointOf1252(c));
+    // Runs of ASCII, the same in both, are copied whole.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < windows1252.size(); ++i) {
+        if (static_cast<unsigned char>(windows1252[i]) >= 0x80) {
+            out.append(windows1252.data() + run, i - run);
+            appendUtf8(out, codePointOf1252(windows1252[i]));
+            run = i + 1;
+        }
     }
+    out.append(windows1252.data() + run, windows1252.size() - run);
 }
 
 std::string utf8FromWindows1252(std::string_view windows1252) {
