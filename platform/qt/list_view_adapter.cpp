@@ -109,6 +109,10 @@ void showColumns(QTableWidget* table, const Window& w) {
             header->resizeSection(i, column.width);
         }
     }
+    // A last column fitted to its header also fills what is left of the table's width, as it
+    // does on Windows, and goes on filling it as the table is sized.
+    header->setStretchLastSection(!w.columns.empty() &&
+                                  w.columns.back().width == LVSCW_AUTOSIZE_USEHEADER);
 }
 
 // What a screen reader says of a cell. Reading a row, it says the cells' texts
